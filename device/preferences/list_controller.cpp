@@ -1,0 +1,389 @@
+#include "device/preferences/list_controller.h"
+
+#include "device/objc/class_builder.h"
+#include "device/preferences/table_cell.h"
+#include "device/uikit/navigation_controller.h"
+#include "device/uikit/screen.h"
+
+#include <algorithm>
+
+namespace device::preferences {
+
+namespace {
+
+bool isTablet()
+{
+    return uikit::UIDevice::currentDevice().model().starts_with("iPad");
+}
+
+}  // namespace
+
+SpecifierList& PSListController::specifiers()
+{
+    return currentList();
+}
+
+SpecifierList& PSListController::currentList()
+{
+    if (!m_specifiers) {
+        m_specifiers.emplace();
+    }
+    return *m_specifiers;
+}
+
+void PSListController::setSpecifiers(SpecifierList specifiers)
+{
+    m_specifiers = std::move(specifiers);
+    listChanged();
+}
+
+void PSListController::listChanged()
+{
+    if (isViewLoaded()) {
+        table()->setNeedsReload();
+    }
+}
+
+void PSListController::reloadSpecifiers()
+{
+    auto keepAlive = retained<PSListController>();
+    m_specifiers.reset();
+    specifiers();
+    listChanged();
+}
+
+void PSListController::addSpecifier(std::shared_ptr<PSSpecifier> specifier)
+{
+    addSpecifierAnimated(std::move(specifier), false);
+}
+
+void PSListController::addSpecifierAnimated(std::shared_ptr<PSSpecifier> specifier, bool)
+{
+    if (!specifier) {
+        return;
+    }
+    auto& list = currentList();
+    std::erase(list, specifier);
+    list.push_back(std::move(specifier));
+    listChanged();
+}
+
+void PSListController::insertSpecifierAtIndexAnimated(std::shared_ptr<PSSpecifier> specifier, long index, bool)
+{
+    if (!specifier) {
+        return;
+    }
+    auto& list = currentList();
+    std::erase(list, specifier);
+    index = std::clamp<long>(index, 0, static_cast<long>(list.size()));
+    list.insert(list.begin() + index, std::move(specifier));
+    listChanged();
+}
+
+void PSListController::removeSpecifierAnimated(const PSSpecifier* specifier, bool)
+{
+    auto& list = currentList();
+    auto found = std::find_if(list.begin(), list.end(), [specifier](const auto& s) { return s.get() == specifier; });
+    if (found != list.end()) {
+        list.erase(found);
+        listChanged();
+    }
+}
+
+void PSListController::removeSpecifierAtIndexAnimated(long index, bool animated)
+{
+    if (auto specifier = specifierAtIndex(index)) {
+        removeSpecifierAnimated(specifier.get(), animated);
+    }
+}
+
+void PSListController::removeContiguousSpecifiersAnimated(const SpecifierList& specifiers, bool)
+{
+    auto& list = currentList();
+    std::erase_if(list, [&specifiers](const auto& s) {
+        return std::find(specifiers.begin(), specifiers.end(), s) != specifiers.end();
+    });
+    listChanged();
+}
+
+void PSListController::reloadSpecifier(const PSSpecifier*)
+{
+    listChanged();
+}
+
+void PSListController::reloadSpecifierAtIndex(long)
+{
+    listChanged();
+}
+
+long PSListController::indexOfSpecifier(const PSSpecifier* specifier) const
+{
+    if (!m_specifiers) {
+        return -1;
+    }
+    auto found = std::find_if(m_specifiers->begin(), m_specifiers->end(),
+                              [specifier](const auto& s) { return s.get() == specifier; });
+    return found == m_specifiers->end() ? -1 : static_cast<long>(found - m_specifiers->begin());
+}
+
+std::shared_ptr<PSSpecifier> PSListController::specifierAtIndex(long index) const
+{
+    if (!m_specifiers || index < 0 || index >= static_cast<long>(m_specifiers->size())) {
+        return nullptr;
+    }
+    return (*m_specifiers)[static_cast<std::size_t>(index)];
+}
+
+std::shared_ptr<PSSpecifier> PSListController::specifierForID(const std::string& identifier) const
+{
+    if (m_specifiers) {
+        for (const auto& specifier : *m_specifiers) {
+            if (specifier->identifier() == identifier) {
+                return specifier;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::vector<PSListController::SectionRange> PSListController::sections() const
+{
+    std::vector<SectionRange> result;
+    if (!m_specifiers) {
+        return result;
+    }
+    const auto& list = *m_specifiers;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->isGroup()) {
+            result.push_back({list[i], i + 1, 0});
+        } else {
+            if (result.empty()) {
+                result.push_back({nullptr, i, 0});
+            }
+            ++result.back().rowCount;
+        }
+    }
+    return result;
+}
+
+std::shared_ptr<PSSpecifier> PSListController::specifierAtIndexPath(uikit::NSIndexPath indexPath) const
+{
+    auto ranges = sections();
+    if (indexPath.section < 0 || indexPath.section >= static_cast<long>(ranges.size())) {
+        return nullptr;
+    }
+    const auto& range = ranges[static_cast<std::size_t>(indexPath.section)];
+    if (indexPath.row < 0 || indexPath.row >= static_cast<long>(range.rowCount)) {
+        return nullptr;
+    }
+    return (*m_specifiers)[range.firstRow + static_cast<std::size_t>(indexPath.row)];
+}
+
+long PSListController::numberOfGroups() const
+{
+    return static_cast<long>(sections().size());
+}
+
+long PSListController::rowsForGroup(long group) const
+{
+    auto ranges = sections();
+    return group >= 0 && group < static_cast<long>(ranges.size())
+               ? static_cast<long>(ranges[static_cast<std::size_t>(group)].rowCount)
+               : 0;
+}
+
+std::shared_ptr<uikit::UIView> PSListController::loadView()
+{
+    auto frame = uikit::UIViewController::loadView()->frame();
+    auto tableView = objc::create<uikit::UITableView>(frame);
+    tableView->setBackgroundColor(uikit::UIColor::rgba(0.94, 0.94, 0.96));
+    tableView->setDataSource(this);
+    tableView->setDelegate(this);
+    tableView->setNeedsReload();
+    if (!isTablet()) {
+        return tableView;
+    }
+    auto container = objc::create<uikit::UIView>(frame);
+    tableView->setFrame(uikit::CGRectMake(0, 0, frame.width(), frame.height()));
+    container->addSubview(tableView);
+    return container;
+}
+
+uikit::UITableView* PSListController::table()
+{
+    uikit::UIView* root = view();
+    if (auto* tableView = dynamic_cast<uikit::UITableView*>(root)) {
+        return tableView;
+    }
+    return root->subviews().empty() ? nullptr : dynamic_cast<uikit::UITableView*>(root->subviews().front().get());
+}
+
+long PSListController::numberOfSectionsInTableView(uikit::UITableView*)
+{
+    specifiers();
+    return numberOfGroups();
+}
+
+long PSListController::tableViewNumberOfRowsInSection(uikit::UITableView*, long section)
+{
+    return rowsForGroup(section);
+}
+
+std::shared_ptr<uikit::UITableViewCell> PSListController::tableViewCellForRowAtIndexPath(uikit::UITableView*,
+                                                                                        uikit::NSIndexPath indexPath)
+{
+    auto specifier = specifierAtIndexPath(indexPath);
+    return specifier ? PSTableCell::cellForSpecifier(specifier) : nullptr;
+}
+
+std::optional<std::string> PSListController::tableViewTitleForHeaderInSection(uikit::UITableView*, long section)
+{
+    auto ranges = sections();
+    if (section < 0 || section >= static_cast<long>(ranges.size())) {
+        return std::nullopt;
+    }
+    const auto& group = ranges[static_cast<std::size_t>(section)].group;
+    return group ? group->name() : std::nullopt;
+}
+
+std::optional<std::string> PSListController::tableViewTitleForFooterInSection(uikit::UITableView*, long section)
+{
+    auto ranges = sections();
+    if (section < 0 || section >= static_cast<long>(ranges.size())) {
+        return std::nullopt;
+    }
+    const auto& group = ranges[static_cast<std::size_t>(section)].group;
+    return group ? group->stringProperty("footerText") : std::nullopt;
+}
+
+void PSListController::tableViewDidSelectRowAtIndexPath(uikit::UITableView*, uikit::NSIndexPath indexPath)
+{
+    if (auto specifier = specifierAtIndexPath(indexPath)) {
+        openSpecifier(specifier);
+    }
+}
+
+void PSListController::openSpecifier(const std::shared_ptr<PSSpecifier>& specifier)
+{
+    auto keepAlive = retained<PSListController>();
+    switch (specifier->cellType()) {
+    case PSButtonCell:
+        if (specifier->action()) {
+            objc::sendAction(specifier->target(), specifier->action(), specifier.get());
+        }
+        return;
+    case PSLinkCell:
+    case PSLinkListCell:
+    case PSListItemCell: {
+        auto instance = objc::class_createInstance(specifier->detailControllerClass());
+        auto page = std::dynamic_pointer_cast<uikit::UIViewController>(instance);
+        if (!page) {
+            return;
+        }
+        if (auto* framework = dynamic_cast<PSViewController*>(page.get())) {
+            framework->setSpecifier(specifier);
+            framework->setParentController(retained<uikit::UIViewController>());
+            auto* root = rootController();
+            framework->setRootController(root ? root->retained<uikit::UIViewController>()
+                                              : retained<uikit::UIViewController>());
+        }
+        page->setTitle(specifier->nameOrEmpty());
+        showController(page);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+foundation::PlistValue PSListController::readPreferenceValue(PSSpecifier* specifier)
+{
+    if (const PSProperty* value = specifier->propertyForKey("value")) {
+        if (auto* flag = std::get_if<bool>(value)) {
+            return *flag;
+        }
+        if (auto* text = std::get_if<std::string>(value)) {
+            return *text;
+        }
+    }
+    return false;
+}
+
+void PSListController::setPreferenceValueSpecifier(foundation::PlistValue value, PSSpecifier* specifier)
+{
+    if (value.isBool()) {
+        specifier->setPropertyForKey(value.boolValue(), "value");
+    } else if (const std::string* text = value.string()) {
+        specifier->setPropertyForKey(*text, "value");
+    }
+}
+
+void PSListController::showController(std::shared_ptr<uikit::UIViewController> controller)
+{
+    if (auto* navigation = navigationController()) {
+        navigation->pushViewControllerAnimated(std::move(controller), true);
+    }
+}
+
+SpecifierList& PSListItemsController::specifiers()
+{
+    if (hasSpecifiers()) {
+        return currentList();
+    }
+    SpecifierList rows;
+    if (PSSpecifier* owner = specifier()) {
+        auto current = owner->readValue();
+        for (std::size_t i = 0; i < owner->values().size() && i < owner->titles().size(); ++i) {
+            auto row = PSSpecifier::preferenceSpecifierNamed(owner->titles()[i], this, nullptr, nullptr, nullptr,
+                                                             PSListItemCell, nullptr);
+            row->setPropertyForKey(current && *current == owner->values()[i], "checked");
+            rows.push_back(row);
+        }
+    }
+    setSpecifiers(std::move(rows));
+    return currentList();
+}
+
+void PSListItemsController::listItemSelected(uikit::NSIndexPath indexPath)
+{
+    auto row = specifierAtIndexPath(indexPath);
+    PSSpecifier* owner = specifier();
+    if (!row || !owner) {
+        return;
+    }
+    long index = indexOfSpecifier(row.get()) - (numberOfGroups() > 0 && currentList().front()->isGroup() ? 1 : 0);
+    if (index >= 0 && index < static_cast<long>(owner->values().size())) {
+        objc::msgSend<void>(this, "setValueForSpecifier:defaultValue:", row.get(),
+                            owner->values()[static_cast<std::size_t>(index)]);
+    }
+}
+
+void PSListItemsController::setValueForSpecifierDefaultValue(PSSpecifier*, foundation::PlistValue value)
+{
+    if (PSSpecifier* owner = specifier()) {
+        owner->writeValue(value);
+    }
+    reloadSpecifiers();
+}
+
+void registerPreferencesClasses()
+{
+    objc::ClassBuilder<PSSpecifier>("NSObject");
+    objc::ClassBuilder<PSTableCell>("UITableViewCell").method<&PSTableCell::switchChanged>("switchChanged:");
+    objc::ClassBuilder<PSViewController>("UIViewController");
+    objc::ClassBuilder<PSListController>("PSViewController")
+        .method<&PSListController::reloadSpecifiers>("reloadSpecifiers")
+        .method<&PSListController::numberOfSectionsInTableView>("numberOfSectionsInTableView:")
+        .method<&PSListController::tableViewNumberOfRowsInSection>("tableView:numberOfRowsInSection:")
+        .method<&PSListController::tableViewCellForRowAtIndexPath>("tableView:cellForRowAtIndexPath:")
+        .method<&PSListController::tableViewTitleForHeaderInSection>("tableView:titleForHeaderInSection:")
+        .method<&PSListController::tableViewTitleForFooterInSection>("tableView:titleForFooterInSection:")
+        .method<&PSListController::tableViewDidSelectRowAtIndexPath>("tableView:didSelectRowAtIndexPath:")
+        .method<&PSListController::readPreferenceValue>("readPreferenceValue:")
+        .method<&PSListController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
+    objc::ClassBuilder<PSListItemsController>("PSListController")
+        .method<&PSListItemsController::listItemSelected>("listItemSelected:")
+        .method<&PSListItemsController::setValueForSpecifierDefaultValue>("setValueForSpecifier:defaultValue:");
+}
+
+}  // namespace device::preferences

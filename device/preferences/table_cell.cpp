@@ -1,0 +1,116 @@
+#include "device/preferences/table_cell.h"
+
+#include "device/uikit/control.h"
+#include "device/uikit/image.h"
+
+#include <array>
+#include <utility>
+
+namespace device::preferences {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, PSCellType>, 15> kCellTypes{{
+    {"PSGroupCell", PSGroupCell},
+    {"PSLinkCell", PSLinkCell},
+    {"PSLinkListCell", PSLinkListCell},
+    {"PSListItemCell", PSListItemCell},
+    {"PSTitleValueCell", PSTitleValueCell},
+    {"PSSliderCell", PSSliderCell},
+    {"PSSwitchCell", PSSwitchCell},
+    {"PSStaticTextCell", PSStaticTextCell},
+    {"PSEditTextCell", PSEditTextCell},
+    {"PSSegmentCell", PSSegmentCell},
+    {"PSGiantIconCell", PSGiantIconCell},
+    {"PSGiantCell", PSGiantCell},
+    {"PSSecureEditTextCell", PSSecureEditTextCell},
+    {"PSButtonCell", PSButtonCell},
+    {"PSEditTextViewCell", PSEditTextViewCell},
+}};
+
+std::string shownText(const foundation::PlistValue& value)
+{
+    if (const std::string* text = value.string()) {
+        return *text;
+    }
+    if (value.isInteger() || value.isReal()) {
+        return std::to_string(value.intValue());
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<PSCellType> PSTableCell::cellTypeFromString(std::string_view name)
+{
+    for (const auto& [typeName, type] : kCellTypes) {
+        if (typeName == name) {
+            return type;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view PSTableCell::stringFromCellType(PSCellType type)
+{
+    for (const auto& [typeName, cellType] : kCellTypes) {
+        if (cellType == type) {
+            return typeName;
+        }
+    }
+    return "PSTableCell";
+}
+
+std::shared_ptr<PSTableCell> PSTableCell::cellForSpecifier(const std::shared_ptr<PSSpecifier>& specifier)
+{
+    auto cell = objc::create<PSTableCell>();
+    cell->setUp();
+    cell->m_specifier = specifier;
+    cell->textLabel()->setText(specifier->nameOrEmpty());
+    if (auto icon = specifier->objectProperty<uikit::UIImage>("iconImage")) {
+        cell->imageView()->setImage(icon);
+    }
+    auto value = specifier->readValue();
+    switch (specifier->cellType()) {
+    case PSSwitchCell: {
+        auto control = objc::create<uikit::UISwitch>();
+        control->setOn(value && value->boolValue());
+        control->addTargetActionForControlEvents(cell.get(), objc::sel_registerName("switchChanged:"),
+                                                 uikit::UIControlEventValueChanged);
+        cell->setAccessoryView(control);
+        break;
+    }
+    case PSLinkCell:
+    case PSLinkListCell:
+        cell->setAccessoryType(uikit::UITableViewCellAccessoryType::DisclosureIndicator);
+        [[fallthrough]];
+    case PSTitleValueCell:
+    case PSEditTextCell:
+    case PSSecureEditTextCell:
+        if (value) {
+            cell->detailTextLabel()->setText(shownText(*value));
+        }
+        break;
+    case PSButtonCell:
+        cell->textLabel()->setTextColor(uikit::UIColor::rgba(0, 0.48, 1));
+        break;
+    default:
+        break;
+    }
+    if (auto alignment = specifier->propertyForKey("alignment")) {
+        if (auto* number = std::get_if<long long>(alignment); number && *number == 2) {
+            cell->textLabel()->setTextAlignment(uikit::NSTextAlignment::Center);
+        }
+    }
+    cell->layoutSubviews();
+    return cell;
+}
+
+void PSTableCell::switchChanged(uikit::UISwitch* control)
+{
+    if (m_specifier && control) {
+        m_specifier->writeValue(foundation::PlistValue(control->isOn()));
+    }
+}
+
+}  // namespace device::preferences

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace device::render {
+
+// Straight (non-premultiplied) RGBA, 8 bits a channel, rows top to bottom.
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+
+    Bitmap() = default;
+    Bitmap(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
+
+    std::uint8_t* pixel(int x, int y) { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
+    const std::uint8_t* pixel(int x, int y) const { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
+};
+
+}  // namespace device::render

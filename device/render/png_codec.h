@@ -1,0 +1,15 @@
+#pragma once
+
+#include "device/render/bitmap.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace device::render {
+
+std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes);
+std::optional<std::string> encodePng(const Bitmap& bitmap);
+
+}  // namespace device::render

@@ -1,0 +1,207 @@
+#include "device/settings/prefs_list_controller.h"
+
+#include "device/objc/class_builder.h"
+#include "device/preferences/table_cell.h"
+#include "device/uikit/image.h"
+#include "device/uikit/navigation_controller.h"
+#include "device/uikit/split_view_controller.h"
+
+namespace device::settings {
+
+namespace {
+
+const DeviceProfile* g_profile = nullptr;
+
+constexpr std::string_view kHostIconFolder = "/Applications/Preferences.app/Icons/";
+
+// Carries a host entry's page rows inside its specifier.
+class HostPageRows : public objc::Object {
+public:
+    static constexpr std::string_view className = "HostPageRows";
+    std::vector<ProfileEntry> rows;
+};
+
+}  // namespace
+
+void setRunningProfile(const DeviceProfile* profile)
+{
+    g_profile = profile;
+}
+
+const DeviceProfile& runningProfile()
+{
+    static const DeviceProfile empty;
+    return g_profile ? *g_profile : empty;
+}
+
+preferences::SpecifierList specifiersFromProfile(const std::vector<ProfileEntry>& entries, objc::id target)
+{
+    using preferences::PSSpecifier;
+    preferences::SpecifierList list;
+    for (const auto& entry : entries) {
+        auto type = preferences::PSTableCell::cellTypeFromString(entry.cell).value_or(preferences::PSLinkCell);
+        std::shared_ptr<PSSpecifier> specifier;
+        if (type == preferences::PSGroupCell) {
+            specifier = PSSpecifier::emptyGroupSpecifier();
+            specifier->setName(entry.label);
+            if (entry.footer) {
+                specifier->setPropertyForKey(*entry.footer, "footerText");
+            }
+        } else {
+            objc::Class detail = nullptr;
+            if (type == preferences::PSLinkCell || type == preferences::PSLinkListCell) {
+                detail = objc::objc_getClass(HostPageController::className);
+            }
+            specifier = PSSpecifier::preferenceSpecifierNamed(entry.label.value_or(""), target, nullptr, nullptr,
+                                                              detail, type, nullptr);
+            if (type == preferences::PSSwitchCell) {
+                specifier->setAccessors(objc::sel_registerName("setPreferenceValue:specifier:"),
+                                        objc::sel_registerName("readPreferenceValue:"));
+            }
+        }
+        if (entry.identifier) {
+            specifier->setIdentifier(*entry.identifier);
+        }
+        if (entry.value) {
+            if (const auto* text = entry.value->string()) {
+                specifier->setPropertyForKey(*text, "value");
+            } else if (entry.value->isBool()) {
+                specifier->setPropertyForKey(entry.value->boolValue(), "value");
+            }
+        }
+        if (entry.icon) {
+            if (auto icon = uikit::UIImage::imageWithContentsOfFile(std::string(kHostIconFolder) + *entry.icon + ".png")) {
+                specifier->setPropertyForKey(std::static_pointer_cast<objc::Object>(icon), "iconImage");
+            }
+        }
+        if (!entry.page.empty()) {
+            auto rows = objc::create<HostPageRows>();
+            rows->rows = entry.page;
+            specifier->setPropertyForKey(std::static_pointer_cast<objc::Object>(rows), "hostPage");
+        }
+        list.push_back(std::move(specifier));
+    }
+    return list;
+}
+
+PrefsListController::~PrefsListController()
+{
+    objc::msgSend<void>(this, "dealloc");
+}
+
+preferences::SpecifierList& PrefsListController::specifiers()
+{
+    if (!hasSpecifiers()) {
+        setSpecifiers(specifiersFromProfile(runningProfile().entries, this));
+    }
+    return currentList();
+}
+
+void PrefsListController::showController(std::shared_ptr<uikit::UIViewController> controller)
+{
+    // On a tablet the root list stays on the left; what it opens replaces the pages on the right.
+    auto* split = dynamic_cast<uikit::UISplitViewController*>(
+        navigationController() ? navigationController()->parentViewController() : nullptr);
+    if (!split || !split->detail()) {
+        PSListController::showController(std::move(controller));
+        return;
+    }
+    auto* detail = split->detail();
+    while (detail->viewControllers().size() > 1) {
+        detail->popViewControllerAnimated(false);
+    }
+    detail->pushViewControllerAnimated(std::move(controller), false);
+}
+
+void PrefsListController::hostReloadSpecifiers()
+{
+    PSListController::reloadSpecifiers();
+}
+
+void PrefsListController::hostViewWillAppear(bool animated)
+{
+    UIViewController::viewWillAppear(animated);
+    specifiers();
+    table()->setNeedsReload();
+}
+
+void PrefsListController::hostTableViewDidSelectRowAtIndexPath(uikit::UITableView* table, uikit::NSIndexPath indexPath)
+{
+    PSListController::tableViewDidSelectRowAtIndexPath(table, indexPath);
+}
+
+bool PrefsListController::hostShowCarrier()
+{
+    for (const auto& entry : runningProfile().entries) {
+        if (entry.label == "Carrier") {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PrefsListController::hostShouldReloadSpecifiersOnResume()
+{
+    return true;
+}
+
+void PrefsListController::hostDealloc()
+{
+}
+
+foundation::PlistValue PrefsListController::readPreferenceValue(preferences::PSSpecifier* specifier)
+{
+    auto key = specifier->identifier().value_or("");
+    if (auto found = m_switchValues.find(key); found != m_switchValues.end()) {
+        return found->second;
+    }
+    if (auto* value = specifier->propertyForKey("value")) {
+        if (auto* flag = std::get_if<bool>(value)) {
+            return *flag;
+        }
+    }
+    return false;
+}
+
+void PrefsListController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
+{
+    m_switchValues.insert_or_assign(specifier->identifier().value_or(""), std::move(value));
+}
+
+void PrefsListController::applicationWillEnterForeground()
+{
+    if (objc::msgSend<bool>(this, "shouldReloadSpecifiersOnResume")) {
+        objc::msgSend<void>(this, "reloadSpecifiers");
+    }
+}
+
+preferences::SpecifierList& HostPageController::specifiers()
+{
+    if (!hasSpecifiers()) {
+        std::vector<ProfileEntry> rows;
+        if (auto* opener = specifier()) {
+            if (auto page = opener->objectProperty<HostPageRows>("hostPage")) {
+                rows = page->rows;
+            }
+        }
+        setSpecifiers(specifiersFromProfile(rows, this));
+    }
+    return currentList();
+}
+
+void registerSettingsClasses()
+{
+    objc::ClassBuilder<HostPageRows>("NSObject");
+    objc::ClassBuilder<PrefsListController>("PSListController")
+        .method<&PrefsListController::hostReloadSpecifiers>("reloadSpecifiers")
+        .method<&PrefsListController::hostDealloc>("dealloc")
+        .method<&PrefsListController::hostShouldReloadSpecifiersOnResume>("shouldReloadSpecifiersOnResume")
+        .method<&PrefsListController::hostShowCarrier>("_showCarrier")
+        .method<&PrefsListController::hostViewWillAppear>("viewWillAppear:")
+        .method<&PrefsListController::hostTableViewDidSelectRowAtIndexPath>("tableView:didSelectRowAtIndexPath:")
+        .method<&PrefsListController::readPreferenceValue>("readPreferenceValue:")
+        .method<&PrefsListController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
+    objc::ClassBuilder<HostPageController>("PSListController");
+}
+
+}  // namespace device::settings

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "device/preferences/list_controller.h"
+#include "device/settings/profile.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace device::settings {
+
+// The host Settings app's root list. Its own reloadSpecifiers, viewWillAppear:,
+// tableView:didSelectRowAtIndexPath:, _showCarrier, shouldReloadSpecifiersOnResume and dealloc are
+// registered on this class itself, so that a library replacing them changes this class only.
+class PrefsListController : public preferences::PSListController {
+public:
+    static constexpr std::string_view className = "PrefsListController";
+
+    ~PrefsListController() override;
+
+    preferences::SpecifierList& specifiers() override;
+    void showController(std::shared_ptr<uikit::UIViewController> controller) override;
+
+    void hostReloadSpecifiers();
+    void hostViewWillAppear(bool animated);
+    void hostTableViewDidSelectRowAtIndexPath(uikit::UITableView* table, uikit::NSIndexPath indexPath);
+    bool hostShowCarrier();
+    bool hostShouldReloadSpecifiersOnResume();
+    void hostDealloc();
+
+    // The host's switches keep their state for as long as the app runs.
+    foundation::PlistValue readPreferenceValue(preferences::PSSpecifier* specifier);
+    void setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier);
+
+    // What the host does when the app returns to the foreground.
+    void applicationWillEnterForeground();
+
+private:
+    std::map<std::string, foundation::PlistValue> m_switchValues;
+};
+
+// The page behind an ordinary host entry: the rows its profile entry lists.
+class HostPageController : public preferences::PSListController {
+public:
+    static constexpr std::string_view className = "HostPageController";
+
+    preferences::SpecifierList& specifiers() override;
+};
+
+// Builds host entries from profile rows, the way the host reads its own plists.
+preferences::SpecifierList specifiersFromProfile(const std::vector<ProfileEntry>& entries, objc::id target);
+
+void registerSettingsClasses();
+void setRunningProfile(const DeviceProfile* profile);
+const DeviceProfile& runningProfile();
+
+}  // namespace device::settings

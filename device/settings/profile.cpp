@@ -1,0 +1,174 @@
+#include "device/settings/profile.h"
+
+#include "device/foundation/plist_serialization.h"
+#include "device/preferences/table_cell.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace device::settings {
+
+namespace {
+
+using foundation::PlistDictionary;
+using foundation::PlistValue;
+
+class ProfileReader {
+public:
+    explicit ProfileReader(std::string file) : m_file(std::move(file)) {}
+
+    std::optional<ProfileError> error() const { return m_error; }
+
+    void fail(const std::string& where, const std::string& what)
+    {
+        if (!m_error) {
+            m_error = ProfileError{m_file + ": " + where + ": " + what};
+        }
+    }
+
+    std::optional<std::string> string(const PlistDictionary& dict, const std::string& key, const std::string& where,
+                                      bool required)
+    {
+        auto found = dict.find(key);
+        if (found == dict.end()) {
+            if (required) {
+                fail(where, "missing key \"" + key + "\"");
+            }
+            return std::nullopt;
+        }
+        if (!found->second.string()) {
+            fail(where, "\"" + key + "\" must be a string");
+            return std::nullopt;
+        }
+        return *found->second.string();
+    }
+
+    double number(const PlistDictionary& dict, const std::string& key, const std::string& where)
+    {
+        auto found = dict.find(key);
+        if (found == dict.end() || !(found->second.isInteger() || found->second.isReal())) {
+            fail(where, "\"" + key + "\" must be a number");
+            return 0;
+        }
+        const auto& storage = found->second.storage();
+        double value = found->second.isReal() ? std::get<double>(storage)
+                                              : static_cast<double>(std::get<std::int64_t>(storage));
+        if (value <= 0 || value > 10000) {
+            fail(where, "\"" + key + "\" must be a positive number of points");
+        }
+        return value;
+    }
+
+    std::vector<ProfileEntry> entries(const PlistValue* value, const std::string& where)
+    {
+        std::vector<ProfileEntry> result;
+        if (!value) {
+            return result;
+        }
+        const auto* array = value->array();
+        if (!array) {
+            fail(where, "must be an array of entries");
+            return result;
+        }
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            std::string at = where + "[" + std::to_string(i) + "]";
+            const auto* dict = (*array)[i].dictionary();
+            if (!dict) {
+                fail(at, "an entry must be a dictionary");
+                return result;
+            }
+            ProfileEntry entry;
+            entry.cell = string(*dict, "cell", at, true).value_or("");
+            if (!entry.cell.empty() && !preferences::PSTableCell::cellTypeFromString(entry.cell)) {
+                fail(at, "unknown cell type \"" + entry.cell + "\"");
+            }
+            entry.label = string(*dict, "label", at, false);
+            entry.identifier = string(*dict, "identifier", at, false);
+            entry.icon = string(*dict, "icon", at, false);
+            entry.footer = string(*dict, "footer", at, false);
+            if (auto found = dict->find("value"); found != dict->end()) {
+                entry.value = found->second;
+            }
+            if (entry.cell != "PSGroupCell" && !entry.label) {
+                fail(at, "a row needs a \"label\"");
+            }
+            auto page = dict->find("page");
+            entry.page = entries(page == dict->end() ? nullptr : &page->second, at + ".page");
+            result.push_back(std::move(entry));
+        }
+        return result;
+    }
+
+private:
+    std::string m_file;
+    std::optional<ProfileError> m_error;
+};
+
+}  // namespace
+
+std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return ProfileError{file.string() + ": cannot read the device profile"};
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto parsed = foundation::parsePlist(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!parsed) {
+        return ProfileError{file.string() + ": not a readable property list"};
+    }
+    const auto* root = parsed->dictionary();
+    if (!root) {
+        return ProfileError{file.string() + ": the profile must be a dictionary at its root"};
+    }
+    ProfileReader reader(file.string());
+    DeviceProfile profile;
+    profile.name = reader.string(*root, "name", "profile", true).value_or("");
+    profile.model = reader.string(*root, "model", "profile", true).value_or("");
+    profile.machine = reader.string(*root, "machine", "profile", true).value_or("");
+    profile.systemVersion = reader.string(*root, "system", "profile", false).value_or(profile.systemVersion);
+    auto screen = root->find("screen");
+    if (screen == root->end() || !screen->second.dictionary()) {
+        reader.fail("profile", "missing dictionary \"screen\" with width, height and scale");
+    } else {
+        const auto& dict = *screen->second.dictionary();
+        profile.screenSize = {reader.number(dict, "width", "screen"), reader.number(dict, "height", "screen")};
+        profile.screenScale = reader.number(dict, "scale", "screen");
+    }
+    if (auto languages = root->find("languages"); languages != root->end()) {
+        const auto* array = languages->second.array();
+        profile.languages.clear();
+        for (std::size_t i = 0; array && i < array->size(); ++i) {
+            if (const auto* code = (*array)[i].string()) {
+                profile.languages.push_back(*code);
+            } else {
+                reader.fail("languages[" + std::to_string(i) + "]", "a language must be a string");
+            }
+        }
+        if (!array) {
+            reader.fail("profile", "\"languages\" must be an array of language codes");
+        }
+    }
+    auto entries = root->find("entries");
+    if (entries == root->end()) {
+        reader.fail("profile", "missing array \"entries\"");
+    } else {
+        profile.entries = reader.entries(&entries->second, "entries");
+    }
+    if (auto error = reader.error()) {
+        return *error;
+    }
+    return profile;
+}
+
+std::variant<DeviceProfile, ProfileError> loadProfileNamed(const std::string& nameOrFile)
+{
+    if (nameOrFile == "phone" || nameOrFile == "tablet") {
+        return loadProfile(std::filesystem::path(VELMORA_PROFILE_DIR) / (nameOrFile + ".plist"));
+    }
+    return loadProfile(nameOrFile);
+}
+
+}  // namespace device::settings

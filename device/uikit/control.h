@@ -1,0 +1,60 @@
+#pragma once
+
+#include "device/objc/message.h"
+#include "device/uikit/view.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace device::uikit {
+
+enum UIControlEvents : std::uint32_t {
+    UIControlEventTouchDown = 1u << 0,
+    UIControlEventTouchUpInside = 1u << 6,
+    UIControlEventTouchUpOutside = 1u << 7,
+    UIControlEventValueChanged = 1u << 12,
+    UIControlEventEditingDidBegin = 1u << 16,
+    UIControlEventEditingChanged = 1u << 17,
+    UIControlEventEditingDidEnd = 1u << 18,
+};
+
+class UIControl : public UIView {
+public:
+    static constexpr std::string_view className = "UIControl";
+
+    using UIView::UIView;
+
+    void addTargetActionForControlEvents(objc::id target, objc::SEL action, std::uint32_t events);
+    void removeAllTargets() { m_actions.clear(); }
+    void sendActionsForControlEvents(std::uint32_t events);
+    bool hasActionsForControlEvents(std::uint32_t events) const;
+
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    bool isSelected() const { return m_selected; }
+    void setSelected(bool selected) { m_selected = selected; }
+
+private:
+    struct Registration {
+        objc::TargetAction pair;
+        std::uint32_t events;
+    };
+    std::vector<Registration> m_actions;
+    bool m_enabled = true;
+    bool m_selected = false;
+};
+
+class UISwitch : public UIControl {
+public:
+    static constexpr std::string_view className = "UISwitch";
+
+    UISwitch() : UIControl(CGRectMake(0, 0, 51, 31)) {}
+
+    bool isOn() const { return m_on; }
+    void setOn(bool on) { m_on = on; }
+
+private:
+    bool m_on = false;
+};
+
+}  // namespace device::uikit

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "device/objc/object.h"
+#include "device/uikit/geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace device::uikit {
+
+// A bitmap in straight RGBA, 8 bits a channel, with the scale its file name implies ("@2x").
+class UIImage : public objc::Object {
+public:
+    static constexpr std::string_view className = "UIImage";
+
+    UIImage() = default;
+    UIImage(int pixelWidth, int pixelHeight, double scale, std::vector<std::uint8_t> rgba);
+
+    // None when the file is missing or is not a readable PNG.
+    static std::shared_ptr<UIImage> imageWithContentsOfFile(std::string_view path);
+
+    int pixelWidth() const { return m_pixelWidth; }
+    int pixelHeight() const { return m_pixelHeight; }
+    double scale() const { return m_scale; }
+    CGSize size() const { return {m_pixelWidth / m_scale, m_pixelHeight / m_scale}; }
+    const std::vector<std::uint8_t>& rgba() const { return m_rgba; }
+    const std::string& sourcePath() const { return m_sourcePath; }
+
+private:
+    int m_pixelWidth = 0;
+    int m_pixelHeight = 0;
+    double m_scale = 1;
+    std::vector<std::uint8_t> m_rgba;
+    std::string m_sourcePath;
+};
+
+}  // namespace device::uikit

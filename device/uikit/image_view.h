@@ -1,0 +1,21 @@
+#pragma once
+
+#include "device/uikit/image.h"
+#include "device/uikit/view.h"
+
+namespace device::uikit {
+
+class UIImageView : public UIView {
+public:
+    static constexpr std::string_view className = "UIImageView";
+
+    using UIView::UIView;
+
+    UIImage* image() const { return m_image.get(); }
+    void setImage(std::shared_ptr<UIImage> image) { m_image = std::move(image); }
+
+private:
+    std::shared_ptr<UIImage> m_image;
+};
+
+}  // namespace device::uikit

@@ -1,0 +1,44 @@
+#include "device/uikit/uikit_classes.h"
+
+#include "device/objc/class_builder.h"
+#include "device/uikit/application.h"
+#include "device/uikit/bar_button_item.h"
+#include "device/uikit/control.h"
+#include "device/uikit/image.h"
+#include "device/uikit/image_view.h"
+#include "device/uikit/label.h"
+#include "device/uikit/navigation_controller.h"
+#include "device/uikit/refresh_control.h"
+#include "device/uikit/split_view_controller.h"
+#include "device/uikit/table_view.h"
+#include "device/uikit/table_view_cell.h"
+
+namespace device::uikit {
+
+using objc::ClassBuilder;
+
+void registerUIKitClasses()
+{
+    ClassBuilder<UIImage>("NSObject");
+    ClassBuilder<UIBarButtonItem>("NSObject");
+    ClassBuilder<UINavigationItem>("NSObject");
+    ClassBuilder<UIView>("NSObject");
+    ClassBuilder<UIWindow>("UIView");
+    ClassBuilder<UILabel>("UIView");
+    ClassBuilder<UIImageView>("UIView");
+    ClassBuilder<UIControl>("UIView");
+    ClassBuilder<UISwitch>("UIControl");
+    ClassBuilder<UIRefreshControl>("UIControl");
+    ClassBuilder<UIScrollView>("UIView");
+    ClassBuilder<UITableView>("UIScrollView");
+    ClassBuilder<UITableViewCell>("UIView");
+    ClassBuilder<UIViewController>("NSObject")
+        .method<&UIViewController::viewWillAppear>("viewWillAppear:")
+        .method<&UIViewController::viewDidAppear>("viewDidAppear:");
+    ClassBuilder<UINavigationController>("UIViewController")
+        .method<&UINavigationController::forwardViewWillAppear>("viewWillAppear:");
+    ClassBuilder<UISplitViewController>("UIViewController")
+        .method<&UISplitViewController::forwardViewWillAppear>("viewWillAppear:");
+}
+
+}  // namespace device::uikit

@@ -1,0 +1,88 @@
+#include "device/foundation/plist_serialization.h"
+#include "device/settings/profile.h"
+#include "tests/support/temp_root.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <variant>
+
+using device::settings::DeviceProfile;
+using device::settings::ProfileError;
+
+namespace {
+
+std::string errorOf(const std::variant<DeviceProfile, ProfileError>& loaded)
+{
+    auto* error = std::get_if<ProfileError>(&loaded);
+    return error ? error->message : "";
+}
+
+}  // namespace
+
+TEST(ProfileTest, BuiltInProfilesDescribeAPhoneAndATablet)
+{
+    auto phone = device::settings::loadProfileNamed("phone");
+    auto tablet = device::settings::loadProfileNamed("tablet");
+    ASSERT_EQ(errorOf(phone), "");
+    ASSERT_EQ(errorOf(tablet), "");
+    EXPECT_FALSE(std::get<DeviceProfile>(phone).isTablet());
+    EXPECT_TRUE(std::get<DeviceProfile>(tablet).isTablet());
+
+    // The root list has what the library leans on: counted sections, a developer group before the
+    // seventh, extension entries in it, and the entries named below.
+    for (const auto* loaded : {&phone, &tablet}) {
+        const auto& profile = std::get<DeviceProfile>(*loaded);
+        int counted = 0;
+        int tweakRows = 0;
+        bool developerBeforeSeventh = false;
+        bool hasCastle = false;
+        bool hasBluetooth = false;
+        for (const auto& entry : profile.entries) {
+            if (entry.cell == "PSGroupCell") {
+                if (entry.identifier == "DEVELOPER_SETTINGS") {
+                    developerBeforeSeventh = counted == 6;
+                } else {
+                    ++counted;
+                }
+            } else if (counted == 7) {
+                ++tweakRows;
+            }
+            hasCastle |= entry.identifier == "CASTLE" && entry.label == "iCloud";
+            hasBluetooth |= entry.label == "Bluetooth";
+        }
+        EXPECT_GE(counted, 8) << profile.name;
+        EXPECT_TRUE(developerBeforeSeventh) << profile.name;
+        EXPECT_GE(tweakRows, 2) << profile.name;
+        EXPECT_TRUE(hasCastle) << profile.name;
+        EXPECT_TRUE(hasBluetooth) << profile.name;
+    }
+}
+
+TEST(ProfileTest, MistakesAreReportedWithTheFileAndThePlace)
+{
+    testing_support::TempRoot dir;
+    auto write = [&](const std::string& name, const std::string& text) {
+        std::ofstream(dir.path() / name) << text;
+        return (dir.path() / name).string();
+    };
+    auto missing = device::settings::loadProfile(dir.path() / "absent.plist");
+    EXPECT_NE(errorOf(missing).find("absent.plist"), std::string::npos);
+
+    auto garbage = write("garbage.plist", "not a plist at all");
+    EXPECT_NE(errorOf(device::settings::loadProfile(garbage)).find("not a readable property list"), std::string::npos);
+
+    using device::foundation::PlistArray;
+    using device::foundation::PlistDictionary;
+    PlistDictionary profile{{"name", "mine"},
+                            {"model", "iPhone"},
+                            {"machine", "iPhone6,1"},
+                            {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2}}},
+                            {"entries", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}},
+                                                   PlistDictionary{{"cell", "PSWobbleCell"}, {"label", "X"}}}}};
+    auto bad = write("bad.plist", device::foundation::serializePlistXml(profile));
+    auto message = errorOf(device::settings::loadProfile(bad));
+    EXPECT_NE(message.find("bad.plist"), std::string::npos) << message;
+    EXPECT_NE(message.find("entries[1]"), std::string::npos) << message;
+    EXPECT_NE(message.find("PSWobbleCell"), std::string::npos) << message;
+}
