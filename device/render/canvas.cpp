@@ -1,0 +1,427 @@
+#include "device/render/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace device::render {
+namespace {
+
+// Colour in 0...255 with an alpha in 0...1 that still gets weighted by clip and global alpha before blending.
+struct Sample {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    double alpha = 0;
+};
+
+enum class Edge { Clamp, Repeat };
+
+// Far beyond any bitmap, yet small enough that pixel arithmetic on it cannot overflow an int.
+constexpr double pixelLimit = 1 << 30;
+
+int toPixelIndex(double value)
+{
+    return static_cast<int>(std::clamp(value, -pixelLimit, pixelLimit));
+}
+
+double clamp01(double value)
+{
+    return std::clamp(value, 0.0, 1.0);
+}
+
+int toByte(double unit)
+{
+    return static_cast<int>(clamp01(unit) * 255 + 0.5);
+}
+
+Sample solid(const Color& color)
+{
+    return {toByte(color.red), toByte(color.green), toByte(color.blue), clamp01(color.alpha)};
+}
+
+double overlap(double a0, double a1, double b0, double b1)
+{
+    return std::max(0.0, std::min(a1, b1) - std::max(a0, b0));
+}
+
+// Box-filtered coverage for plain rectangles; for rounded ones the signed distance from the pixel centre, which
+// is exact along the straight edges and close enough around the corners.
+double coverage(const Canvas::Shape& shape, int x, int y)
+{
+    if (shape.radius <= 0) {
+        return overlap(x, x + 1, shape.x0, shape.x1) * overlap(y, y + 1, shape.y0, shape.y1);
+    }
+    double halfWidth = (shape.x1 - shape.x0) / 2;
+    double halfHeight = (shape.y1 - shape.y0) / 2;
+    double qx = std::abs(x + 0.5 - (shape.x0 + halfWidth)) - (halfWidth - shape.radius);
+    double qy = std::abs(y + 0.5 - (shape.y0 + halfHeight)) - (halfHeight - shape.radius);
+    double ox = std::max(qx, 0.0);
+    double oy = std::max(qy, 0.0);
+    double distance = std::sqrt(ox * ox + oy * oy) + std::min(std::max(qx, qy), 0.0) - shape.radius;
+    return clamp01(0.5 - distance);
+}
+
+bool isEmpty(const Canvas::Shape& shape)
+{
+    return shape.x1 <= shape.x0 || shape.y1 <= shape.y0;
+}
+
+Canvas::PixelBox bounds(const Canvas::Shape& shape)
+{
+    return {toPixelIndex(std::floor(shape.x0)), toPixelIndex(std::floor(shape.y0)), toPixelIndex(std::ceil(shape.x1)),
+            toPixelIndex(std::ceil(shape.y1))};
+}
+
+Canvas::PixelBox intersect(const Canvas::PixelBox& a, const Canvas::PixelBox& b)
+{
+    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
+
+Rect intersect(const Rect& a, const Rect& b)
+{
+    double x = std::max(a.x, b.x);
+    double y = std::max(a.y, b.y);
+    return {x, y, std::max(0.0, std::min(a.maxX(), b.maxX()) - x), std::max(0.0, std::min(a.maxY(), b.maxY()) - y)};
+}
+
+void blend(std::uint8_t* pixel, const Sample& source, double alpha)
+{
+    int a = toByte(alpha);
+    if (a == 0) {
+        return;
+    }
+    if (a == 255 || pixel[3] == 0) {
+        pixel[0] = static_cast<std::uint8_t>(source.red);
+        pixel[1] = static_cast<std::uint8_t>(source.green);
+        pixel[2] = static_cast<std::uint8_t>(source.blue);
+        pixel[3] = static_cast<std::uint8_t>(a);
+        return;
+    }
+    // Straight alpha on both sides: weight each colour by its own alpha, then divide by the result's alpha.
+    int destinationAlpha = pixel[3];
+    int rest = 255 - a;
+    int resultAlpha = a * 255 + destinationAlpha * rest;
+    auto mix = [&](int from, std::uint8_t onto) {
+        return static_cast<std::uint8_t>((from * a * 255 + onto * destinationAlpha * rest + resultAlpha / 2) /
+                                         resultAlpha);
+    };
+    pixel[0] = mix(source.red, pixel[0]);
+    pixel[1] = mix(source.green, pixel[1]);
+    pixel[2] = mix(source.blue, pixel[2]);
+    pixel[3] = static_cast<std::uint8_t>((resultAlpha + 127) / 255);
+}
+
+int texelIndex(int index, int count, Edge edge)
+{
+    if (edge == Edge::Clamp) {
+        return std::clamp(index, 0, count - 1);
+    }
+    int wrapped = index % count;
+    return wrapped < 0 ? wrapped + count : wrapped;
+}
+
+// Interpolates premultiplied values so that transparent texels do not darken the edges of what they border.
+Sample sampleBilinear(const ImageRef& image, double u, double v, Edge edge)
+{
+    double width = image.pixelWidth;
+    double height = image.pixelHeight;
+    if (edge == Edge::Repeat) {
+        u -= std::floor(u / width) * width;
+        v -= std::floor(v / height) * height;
+    } else {
+        u = std::clamp(u, -1.0, width);
+        v = std::clamp(v, -1.0, height);
+    }
+    double left = std::floor(u);
+    double top = std::floor(v);
+    double tx = u - left;
+    double ty = v - top;
+    if (tx == 0 && ty == 0) {
+        int x = texelIndex(static_cast<int>(left), image.pixelWidth, edge);
+        int y = texelIndex(static_cast<int>(top), image.pixelHeight, edge);
+        const std::uint8_t* texel = &image.rgba[(static_cast<std::size_t>(y) * image.pixelWidth + x) * 4];
+        return {texel[0], texel[1], texel[2], texel[3] / 255.0};
+    }
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+    double alpha = 0;
+    for (int j = 0; j < 2; ++j) {
+        for (int i = 0; i < 2; ++i) {
+            double weight = (i ? tx : 1 - tx) * (j ? ty : 1 - ty);
+            if (weight == 0) {
+                continue;
+            }
+            int x = texelIndex(static_cast<int>(left) + i, image.pixelWidth, edge);
+            int y = texelIndex(static_cast<int>(top) + j, image.pixelHeight, edge);
+            const std::uint8_t* texel = &image.rgba[(static_cast<std::size_t>(y) * image.pixelWidth + x) * 4];
+            double weighted = weight * texel[3];
+            red += weighted * texel[0];
+            green += weighted * texel[1];
+            blue += weighted * texel[2];
+            alpha += weighted;
+        }
+    }
+    if (alpha <= 0) {
+        return {};
+    }
+    return {static_cast<int>(red / alpha + 0.5), static_cast<int>(green / alpha + 0.5),
+            static_cast<int>(blue / alpha + 0.5), alpha / 255};
+}
+
+bool isDrawable(const ImageRef& image)
+{
+    if (image.pixelWidth <= 0 || image.pixelHeight <= 0 || image.scale <= 0) {
+        return false;
+    }
+    if (image.rgba.size() < static_cast<std::size_t>(image.pixelWidth) * image.pixelHeight * 4) {
+        throw std::invalid_argument("image of " + std::to_string(image.pixelWidth) + "x" +
+                                    std::to_string(image.pixelHeight) + " pixels holds only " +
+                                    std::to_string(image.rgba.size()) + " bytes");
+    }
+    return true;
+}
+
+Rect placeImage(Size image, const Rect& rect, ContentMode mode)
+{
+    double width = image.width;
+    double height = image.height;
+    switch (mode) {
+    case ContentMode::ScaleToFill:
+        return rect;
+    case ContentMode::AspectFit:
+    case ContentMode::AspectFill: {
+        double sx = rect.width / width;
+        double sy = rect.height / height;
+        double factor = mode == ContentMode::AspectFit ? std::min(sx, sy) : std::max(sx, sy);
+        width *= factor;
+        height *= factor;
+        break;
+    }
+    case ContentMode::Center:
+        break;
+    }
+    return {rect.x + (rect.width - width) / 2, rect.y + (rect.height - height) / 2, width, height};
+}
+
+}  // namespace
+
+Canvas::Canvas(Bitmap& target, double scale) : m_target(target), m_scale(scale)
+{
+    if (!(scale > 0)) {
+        throw std::invalid_argument("canvas scale must be positive, got " + std::to_string(scale));
+    }
+    m_state.clip = {0, 0, target.width, target.height};
+}
+
+template <class Source>
+void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
+{
+    box = intersect(box, m_state.clip);
+    for (int y = box.y0; y < box.y1; ++y) {
+        std::uint8_t* row = m_target.pixel(0, y);
+        bool rowCrossesHole = y >= hole.y0 && y < hole.y1;
+        for (int x = box.x0; x < box.x1; ++x) {
+            if (rowCrossesHole && x >= hole.x0 && x < hole.x1) {
+                x = hole.x1 - 1;
+                continue;
+            }
+            Sample sample = source(x, y);
+            double alpha = sample.alpha * m_state.alpha;
+            for (const Shape& clip : m_state.clipShapes) {
+                if (alpha <= 0) {
+                    break;
+                }
+                alpha *= coverage(clip, x, y);
+            }
+            blend(row + static_cast<std::ptrdiff_t>(x) * 4, sample, alpha);
+        }
+    }
+}
+
+void Canvas::save()
+{
+    m_saved.push_back(m_state);
+}
+
+void Canvas::restore()
+{
+    if (m_saved.empty()) {
+        throw std::logic_error("Canvas::restore without a matching save");
+    }
+    m_state = std::move(m_saved.back());
+    m_saved.pop_back();
+}
+
+void Canvas::translate(double dx, double dy)
+{
+    m_state.translation.x += dx;
+    m_state.translation.y += dy;
+}
+
+void Canvas::clipToRect(const Rect& rect)
+{
+    Shape shape = toShape(rect, 0);
+    PixelBox snapped{toPixelIndex(std::round(shape.x0)), toPixelIndex(std::round(shape.y0)),
+                     toPixelIndex(std::round(shape.x1)), toPixelIndex(std::round(shape.y1))};
+    m_state.clip = intersect(m_state.clip, snapped);
+}
+
+void Canvas::clipToRoundedRect(const Rect& rect, double cornerRadius)
+{
+    Shape shape = toShape(rect, cornerRadius);
+    if (shape.radius <= 0) {
+        clipToRect(rect);
+        return;
+    }
+    m_state.clip = intersect(m_state.clip, bounds(shape));
+    m_state.clipShapes.push_back(shape);
+}
+
+void Canvas::setAlpha(double alpha)
+{
+    m_state.alpha = clamp01(alpha);
+}
+
+Point Canvas::toPixels(Point point) const
+{
+    return {(point.x + m_state.translation.x) * m_scale, (point.y + m_state.translation.y) * m_scale};
+}
+
+void Canvas::fillRect(const Rect& rect, const Color& color)
+{
+    fillShape(toShape(rect, 0), color);
+}
+
+void Canvas::fillRoundedRect(const Rect& rect, double cornerRadius, const Color& color)
+{
+    fillShape(toShape(rect, cornerRadius), color);
+}
+
+void Canvas::strokeRoundedRect(const Rect& rect, double cornerRadius, double lineWidth, const Color& color)
+{
+    Shape outer = toShape(rect, cornerRadius);
+    double width = lineWidth * m_scale;
+    if (isEmpty(outer) || width <= 0) {
+        return;
+    }
+    Shape inner{outer.x0 + width, outer.y0 + width, outer.x1 - width, outer.y1 - width,
+                std::max(outer.radius - width, 0.0)};
+    if (isEmpty(inner)) {
+        fillShape(outer, color);
+        return;
+    }
+    PixelBox insideInner{toPixelIndex(std::ceil(inner.x0 + inner.radius)),
+                         toPixelIndex(std::ceil(inner.y0 + inner.radius)),
+                         toPixelIndex(std::floor(inner.x1 - inner.radius)),
+                         toPixelIndex(std::floor(inner.y1 - inner.radius))};
+    Sample ink = solid(color);
+    paint(
+        bounds(outer),
+        [&](int x, int y) {
+            Sample sample = ink;
+            sample.alpha *= std::max(0.0, coverage(outer, x, y) - coverage(inner, x, y));
+            return sample;
+        },
+        insideInner);
+}
+
+void Canvas::drawHairline(Point origin, double length, Axis axis, const Color& color)
+{
+    Point start = toPixels(origin);
+    double extent = length * m_scale;
+    if (axis == Axis::Horizontal) {
+        double row = std::floor(start.y);
+        fillShape({start.x, row, start.x + extent, row + 1, 0}, color);
+    } else {
+        double column = std::floor(start.x);
+        fillShape({column, start.y, column + 1, start.y + extent, 0}, color);
+    }
+}
+
+void Canvas::fillPattern(const Rect& rect, const ImageRef& image)
+{
+    Shape area = toShape(rect, 0);
+    if (isEmpty(area) || !isDrawable(image)) {
+        return;
+    }
+    double texelsPerPixel = image.scale / m_scale;
+    // The common case, an image made for this scale on whole pixels, needs no interpolation.
+    if (texelsPerPixel == 1 && area.x0 == std::floor(area.x0) && area.y0 == std::floor(area.y0)) {
+        int originX = toPixelIndex(area.x0);
+        int originY = toPixelIndex(area.y0);
+        paint(bounds(area), [&](int x, int y) {
+            int u = texelIndex(x - originX, image.pixelWidth, Edge::Repeat);
+            int v = texelIndex(y - originY, image.pixelHeight, Edge::Repeat);
+            const std::uint8_t* texel = &image.rgba[(static_cast<std::size_t>(v) * image.pixelWidth + u) * 4];
+            return Sample{texel[0], texel[1], texel[2], texel[3] / 255.0 * coverage(area, x, y)};
+        });
+        return;
+    }
+    paint(bounds(area), [&](int x, int y) {
+        Sample sample = sampleBilinear(image, (x + 0.5 - area.x0) * texelsPerPixel - 0.5,
+                                       (y + 0.5 - area.y0) * texelsPerPixel - 0.5, Edge::Repeat);
+        sample.alpha *= coverage(area, x, y);
+        return sample;
+    });
+}
+
+void Canvas::drawImage(const ImageRef& image, const Rect& rect, ContentMode mode)
+{
+    if (rect.isEmpty() || !isDrawable(image)) {
+        return;
+    }
+    Rect placed = placeImage(image.size(), rect, mode);
+    Shape destination = toShape(placed, 0);
+    Shape visible = toShape(intersect(placed, rect), 0);
+    if (isEmpty(destination) || isEmpty(visible)) {
+        return;
+    }
+    double texelsPerPixelX = image.pixelWidth / (destination.x1 - destination.x0);
+    double texelsPerPixelY = image.pixelHeight / (destination.y1 - destination.y0);
+    paint(bounds(visible), [&](int x, int y) {
+        Sample sample = sampleBilinear(image, (x + 0.5 - destination.x0) * texelsPerPixelX - 0.5,
+                                       (y + 0.5 - destination.y0) * texelsPerPixelY - 0.5, Edge::Clamp);
+        sample.alpha *= coverage(visible, x, y);
+        return sample;
+    });
+}
+
+void Canvas::fillMask(const CoverageMask& mask, int pixelX, int pixelY, const Color& color)
+{
+    Sample ink = solid(color);
+    paint({pixelX, pixelY, pixelX + mask.width, pixelY + mask.height}, [&](int x, int y) {
+        Sample sample = ink;
+        sample.alpha *= mask.data[static_cast<std::size_t>(y - pixelY) * mask.pitch + (x - pixelX)] / 255.0;
+        return sample;
+    });
+}
+
+Canvas::Shape Canvas::toShape(const Rect& rect, double cornerRadius) const
+{
+    Point origin = toPixels({rect.x, rect.y});
+    double width = std::max(0.0, rect.width * m_scale);
+    double height = std::max(0.0, rect.height * m_scale);
+    if (!std::isfinite(origin.x) || !std::isfinite(origin.y) || !std::isfinite(width) || !std::isfinite(height)) {
+        return {};
+    }
+    double radius = std::clamp(cornerRadius * m_scale, 0.0, std::min(width, height) / 2);
+    return {origin.x, origin.y, origin.x + width, origin.y + height, radius};
+}
+
+void Canvas::fillShape(const Shape& shape, const Color& color)
+{
+    if (isEmpty(shape)) {
+        return;
+    }
+    Sample ink = solid(color);
+    paint(bounds(shape), [&](int x, int y) {
+        Sample sample = ink;
+        sample.alpha *= coverage(shape, x, y);
+        return sample;
+    });
+}
+
+}  // namespace device::render

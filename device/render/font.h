@@ -1,0 +1,56 @@
+#pragma once
+
+#include "device/render/canvas.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace device::render {
+
+enum class FontWeight { Regular, Bold };
+enum class TextAlignment { Left, Center, Right };
+
+class FontFace;
+
+// A font at a point size, laid out for one screen scale; texts are UTF-8 and lengths are in points. Faces are
+// the host's font files, loaded once per file and pixel size for the whole process and shared by every copy, so
+// fonts belong to the thread that draws.
+class Font {
+public:
+    // The system font: DejaVu Sans, regular or bold.
+    Font(double pointSize, FontWeight weight, double scale);
+    // Throws std::runtime_error naming the file when it is not a usable scalable font.
+    Font(const std::filesystem::path& file, double pointSize, double scale);
+
+    double pointSize() const { return m_pointSize; }
+    double scale() const { return m_scale; }
+    double ascender() const;
+    // Below the baseline, positive.
+    double descender() const;
+    double lineHeight() const;
+
+    double width(std::string_view text) const;
+    // The longest start of the text that fits followed by "…", or the text itself when it fits, or nothing when
+    // not even "…" fits.
+    std::string truncated(std::string_view text, double maxWidth) const;
+    // Breaks at spaces and newlines, and between characters inside a word too wide for a line. With a line limit
+    // (0 for none) the last line takes the rest of the text, truncated.
+    std::vector<std::string> wrapped(std::string_view text, double maxWidth, int maxLines = 0) const;
+
+    // The origin is on the baseline, at the start of the text.
+    void draw(Canvas& canvas, std::string_view text, Point baselineOrigin, const Color& color) const;
+    // As a label draws: wrapped to the rect's width within the line limit, each line aligned, the block centred
+    // vertically.
+    void drawInRect(Canvas& canvas, std::string_view text, const Rect& rect, TextAlignment alignment,
+                    const Color& color, int maxLines = 1) const;
+
+private:
+    std::shared_ptr<FontFace> m_face;
+    double m_pointSize;
+    double m_scale;
+};
+
+}  // namespace device::render

@@ -1,0 +1,214 @@
+#include "device/render/screen_description.h"
+
+#include "device/preferences/list_controller.h"
+#include "device/preferences/table_cell.h"
+#include "device/render/screen_controllers.h"
+#include "device/uikit/control.h"
+#include "device/uikit/screen.h"
+
+#include <algorithm>
+
+namespace device::render {
+
+namespace {
+
+std::optional<std::string> nonEmpty(const std::string& text)
+{
+    return text.empty() ? std::nullopt : std::optional<std::string>(text);
+}
+
+std::optional<std::string> titleOf(const uikit::UIBarButtonItem* item)
+{
+    return item ? std::optional<std::string>(item->title()) : std::nullopt;
+}
+
+NavigationBarDescription describeBar(uikit::UIViewController& controller, const uikit::UINavigationController* navigation)
+{
+    uikit::UINavigationItem* item = controller.navigationItem();
+    NavigationBarDescription bar;
+    bar.title = item->title().empty() ? nonEmpty(controller.title()) : nonEmpty(item->title());
+    if (navigation && navigation->viewControllers().size() > 1 && !item->hidesBackButton()) {
+        bar.back = navigation->backButtonTitle();
+    }
+    bar.left = titleOf(item->leftBarButtonItem());
+    bar.right = titleOf(item->rightBarButtonItem());
+    return bar;
+}
+
+uikit::UITableView* findTable(uikit::UIView* view)
+{
+    if (auto* table = dynamic_cast<uikit::UITableView*>(view)) {
+        return table;
+    }
+    for (const auto& subview : view->subviews()) {
+        if (auto* table = findTable(subview.get())) {
+            return table;
+        }
+    }
+    return nullptr;
+}
+
+RowKind kindOfCellType(preferences::PSCellType type)
+{
+    switch (type) {
+    case preferences::PSLinkCell:
+    case preferences::PSLinkListCell:
+        return RowKind::Link;
+    case preferences::PSButtonCell:
+        return RowKind::Button;
+    case preferences::PSEditTextCell:
+    case preferences::PSSecureEditTextCell:
+        return RowKind::Edit;
+    case preferences::PSTitleValueCell:
+        return RowKind::Value;
+    case preferences::PSStaticTextCell:
+        return RowKind::Static;
+    default:
+        return RowKind::Other;
+    }
+}
+
+RowKind kindOf(const uikit::UITableViewCell& cell)
+{
+    if (dynamic_cast<const uikit::UISwitch*>(cell.accessoryView())) {
+        return RowKind::Switch;
+    }
+    if (auto* framework = dynamic_cast<const preferences::PSTableCell*>(&cell); framework && framework->specifier()) {
+        if (RowKind kind = kindOfCellType(framework->specifier()->cellType()); kind != RowKind::Other) {
+            return kind;
+        }
+    }
+    return cell.accessoryType() == uikit::UITableViewCellAccessoryType::DisclosureIndicator ? RowKind::Link
+                                                                                            : RowKind::Other;
+}
+
+RowDescription describeRow(const uikit::UITableViewCell& cell)
+{
+    RowDescription row;
+    row.label = cell.textLabel() ? cell.textLabel()->text() : std::string();
+    if (cell.detailTextLabel()) {
+        row.value = nonEmpty(cell.detailTextLabel()->text());
+    }
+    if (auto* control = dynamic_cast<const uikit::UISwitch*>(cell.accessoryView())) {
+        row.on = control->isOn();
+    }
+    row.kind = kindOf(cell);
+    row.hasIcon = cell.imageView() && cell.imageView()->image();
+    row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
+    return row;
+}
+
+PageDescription describePage(uikit::UIViewController* controller, const uikit::UINavigationController* navigation)
+{
+    PageDescription page;
+    if (!controller) {
+        return page;
+    }
+    page.bar = describeBar(*controller, navigation);
+    uikit::UITableView* table = findTable(controller->view());
+    if (!table) {
+        return page;
+    }
+    page.editing = table->isEditing();
+    for (long s = 0; s < table->numberOfSections(); ++s) {
+        SectionDescription section{table->headerTitle(s), table->footerTitle(s), {}};
+        for (long r = 0; r < table->numberOfRowsInSection(s); ++r) {
+            if (const uikit::UITableViewCell* cell = table->cellForRowAtIndexPath({s, r})) {
+                section.rows.push_back(describeRow(*cell));
+            }
+        }
+        page.sections.push_back(std::move(section));
+    }
+    return page;
+}
+
+bool overlaps(const uikit::CGRect& a, const uikit::CGRect& b)
+{
+    return a.minX() < b.maxX() && b.minX() < a.maxX() && a.minY() < b.maxY() && b.minY() < a.maxY();
+}
+
+uikit::CGRect intersection(const uikit::CGRect& a, const uikit::CGRect& b)
+{
+    double minX = std::max(a.minX(), b.minX());
+    double minY = std::max(a.minY(), b.minY());
+    double maxX = std::min(a.maxX(), b.maxX());
+    double maxY = std::min(a.maxY(), b.maxY());
+    return uikit::CGRectMake(minX, minY, std::max(0.0, maxX - minX), std::max(0.0, maxY - minY));
+}
+
+// A label counts when nothing hides it and it lies inside every scroll view that holds it.
+void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vector<std::string>& texts)
+{
+    if (view.isHidden() || view.alpha() <= 0.01) {
+        return;
+    }
+    if (auto* table = dynamic_cast<const uikit::UITableView*>(&view)) {
+        table->layoutIfNeeded();
+    }
+    uikit::CGRect frame = view.frameInWindow();
+    if (auto* label = dynamic_cast<const uikit::UILabel*>(&view); label && !label->text().empty() && overlaps(frame, clip)) {
+        texts.push_back(label->text());
+    }
+    if (dynamic_cast<const uikit::UIScrollView*>(&view)) {
+        clip = intersection(clip, frame);
+    }
+    for (const auto& subview : view.subviews()) {
+        collectVisibleTexts(*subview, clip, texts);
+    }
+}
+
+ModalDescription describeModal(const ScreenControllers& controllers)
+{
+    ModalDescription modal;
+    uikit::CGRect screen = uikit::UIScreen::mainScreen().bounds();
+    modal.style = controllers.modal->view()->frame() == screen ? ModalStyle::FullScreen : ModalStyle::FormSheet;
+    uikit::UIViewController* content = controllers.modalContent;
+    if (!content) {
+        return modal;
+    }
+    if (controllers.modalNavigation) {
+        modal.bar = describeBar(*content, controllers.modalNavigation);
+    }
+    collectVisibleTexts(*content->view(), screen, modal.viewTexts);
+    if (dynamic_cast<preferences::PSListController*>(content)) {
+        modal.page = describePage(content, controllers.modalNavigation);
+    }
+    return modal;
+}
+
+}  // namespace
+
+std::vector<std::string> ModalDescription::texts() const
+{
+    std::vector<std::string> all;
+    if (bar) {
+        for (const auto& text : {bar->back ? bar->back : bar->left, bar->title, bar->right}) {
+            if (text && !text->empty()) {
+                all.push_back(*text);
+            }
+        }
+    }
+    all.insert(all.end(), viewTexts.begin(), viewTexts.end());
+    return all;
+}
+
+ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds)
+{
+    ScreenDescription screen;
+    screen.device = uikit::UIDevice::currentDevice().model().starts_with("iPad") ? DeviceKind::Tablet : DeviceKind::Phone;
+    screen.sounds = std::move(sounds);
+    if (!window) {
+        return screen;
+    }
+    ScreenControllers controllers = findScreenControllers(*window);
+    screen.page = describePage(controllers.page, controllers.pageNavigation);
+    if (controllers.master) {
+        screen.master = describePage(controllers.master, controllers.masterNavigation);
+    }
+    if (controllers.modal) {
+        screen.modal = describeModal(controllers);
+    }
+    return screen;
+}
+
+}  // namespace device::render

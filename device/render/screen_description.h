@@ -1,0 +1,69 @@
+#pragma once
+
+#include "device/uikit/application.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace device::render {
+
+enum class DeviceKind { Phone, Tablet };
+enum class RowKind { Link, Switch, Button, Edit, Value, Static, Other };
+enum class ModalStyle { FullScreen, FormSheet };
+
+struct RowDescription {
+    std::string label;
+    std::optional<std::string> value;
+    std::optional<bool> on;
+    RowKind kind = RowKind::Other;
+    // Only the text rendering shows these.
+    bool hasIcon = false;
+    bool checked = false;
+};
+
+struct SectionDescription {
+    std::optional<std::string> header;
+    std::optional<std::string> footer;
+    std::vector<RowDescription> rows;
+};
+
+struct NavigationBarDescription {
+    std::optional<std::string> title;
+    std::optional<std::string> back;
+    std::optional<std::string> left;
+    std::optional<std::string> right;
+};
+
+struct PageDescription {
+    NavigationBarDescription bar;
+    bool editing = false;
+    std::vector<SectionDescription> sections;
+};
+
+struct ModalDescription {
+    ModalStyle style = ModalStyle::FullScreen;
+    // None when the presented controller has no navigation bar.
+    std::optional<NavigationBarDescription> bar;
+    // Visible labels of the presented view, in view order.
+    std::vector<std::string> viewTexts;
+    // When the presented controller shows a list page.
+    std::optional<PageDescription> page;
+
+    // Every visible label and button text: the navigation bar's, then the view's.
+    std::vector<std::string> texts() const;
+};
+
+// What a window shows, read from its view controllers and their views.
+struct ScreenDescription {
+    DeviceKind device = DeviceKind::Phone;
+    PageDescription page;
+    std::optional<PageDescription> master;
+    std::optional<ModalDescription> modal;
+    std::vector<int> sounds;
+};
+
+// The sounds are the caller's: the platform only reports sounds since it was last asked.
+ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds);
+
+}  // namespace device::render

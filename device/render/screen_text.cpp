@@ -1,0 +1,105 @@
+#include "device/render/screen_text.h"
+
+#include "device/render/screen_text_canvas.h"
+#include "device/render/screen_text_page.h"
+
+#include <algorithm>
+
+namespace device::render {
+
+namespace {
+
+constexpr int kPhoneWidth = 46;
+constexpr int kMasterWidth = 36;
+constexpr int kDetailWidth = 54;
+constexpr int kBoxTop = 2;
+
+void writeBlock(TextCanvas& canvas, const TextBlock& block, int top, int column)
+{
+    for (std::size_t i = 0; i < block.lines.size(); ++i) {
+        canvas.write(top + static_cast<int>(i), column, block.lines[i]);
+    }
+}
+
+TextBlock modalContent(const ModalDescription& modal, int width)
+{
+    if (modal.page) {
+        return renderPageText(*modal.page, width);
+    }
+    TextBlock block;
+    if (modal.bar) {
+        block = renderNavigationBarText(*modal.bar, width);
+        block.lines.push_back(ruleText(width));
+    }
+    block.lines.emplace_back();
+    TextBlock texts = renderCentredTexts(modal.viewTexts, width);
+    block.lines.insert(block.lines.end(), texts.lines.begin(), texts.lines.end());
+    block.brokenTexts.insert(block.brokenTexts.end(), texts.brokenTexts.begin(), texts.brokenTexts.end());
+    return block;
+}
+
+void drawBox(TextCanvas& canvas, const TextBlock& content, int top, int column, int width)
+{
+    int height = static_cast<int>(content.lines.size()) + 2;
+    canvas.clear(top, column, height, width);
+    canvas.write(top, column, "┌" + ruleText(width - 2) + "┐");
+    for (int row = top + 1; row < top + height - 1; ++row) {
+        canvas.write(row, column, "│");
+        canvas.write(row, column + width - 1, "│");
+    }
+    writeBlock(canvas, content, top + 1, column + 2);
+    canvas.write(top + height - 1, column, "└" + ruleText(width - 2) + "┘");
+}
+
+}  // namespace
+
+ScreenText::ScreenText(const ScreenDescription& screen)
+{
+    TextCanvas canvas;
+    int screenWidth = kPhoneWidth;
+    if (screen.master) {
+        TextBlock master = renderPageText(*screen.master, kMasterWidth);
+        TextBlock detail = renderPageText(screen.page, kDetailWidth);
+        std::size_t rows = std::max(master.lines.size(), detail.lines.size());
+        for (std::size_t row = 0; row < rows; ++row) {
+            canvas.write(static_cast<int>(row), kMasterWidth + 1, "│");
+        }
+        writeBlock(canvas, master, 0, 0);
+        writeBlock(canvas, detail, 0, kMasterWidth + 3);
+        m_brokenTexts = master.brokenTexts;
+        m_brokenTexts.insert(m_brokenTexts.end(), detail.brokenTexts.begin(), detail.brokenTexts.end());
+        screenWidth = kMasterWidth + 3 + kDetailWidth;
+    } else {
+        TextBlock page = renderPageText(screen.page, kPhoneWidth);
+        writeBlock(canvas, page, 0, 0);
+        m_brokenTexts = page.brokenTexts;
+    }
+    if (screen.modal) {
+        bool fullScreen = screen.modal->style == ModalStyle::FullScreen;
+        int width = fullScreen ? screenWidth : screenWidth * 7 / 10;
+        if (fullScreen) {
+            canvas = TextCanvas();
+            m_brokenTexts.clear();
+        }
+        TextBlock content = modalContent(*screen.modal, width - 4);
+        drawBox(canvas, content, fullScreen ? 0 : kBoxTop, (screenWidth - width) / 2, width);
+        m_brokenTexts.insert(m_brokenTexts.end(), content.brokenTexts.begin(), content.brokenTexts.end());
+    }
+    if (!screen.sounds.empty()) {
+        std::string sounds = "♪";
+        for (int sound : screen.sounds) {
+            sounds += " " + std::to_string(sound);
+        }
+        canvas.write(canvas.rowCount() + 1, 0, sounds);
+    }
+    m_text = canvas.str();
+}
+
+bool ScreenText::contains(std::string_view text) const
+{
+    return m_text.find(text) != std::string::npos
+           || std::any_of(m_brokenTexts.begin(), m_brokenTexts.end(),
+                          [text](const std::string& broken) { return broken.find(text) != std::string::npos; });
+}
+
+}  // namespace device::render

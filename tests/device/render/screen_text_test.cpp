@@ -1,0 +1,149 @@
+#include "device/render/screen_text.h"
+#include "device/render/screen_text_width.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace device::render {
+namespace {
+
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+const std::string kFooter = "A footer long enough to need several lines on a phone screen, so it must be wrapped at "
+                            "spaces and nowhere else.";
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string lineWith(const std::string& text, std::string_view needle)
+{
+    for (const auto& line : linesOf(text)) {
+        if (line.find(needle) != std::string::npos) {
+            return line;
+        }
+    }
+    return {};
+}
+
+PageDescription generalPage()
+{
+    PageDescription page;
+    page.bar = {"General", "Settings", std::nullopt, "Edit"};
+    SectionDescription section;
+    section.header = "ABOUT";
+    section.footer = kFooter;
+    section.rows = {
+        {"Airplane Mode", std::nullopt, true, RowKind::Switch, true, false},
+        {"Wi-Fi", "HomeNet", std::nullopt, RowKind::Link, true, false},
+        {"A label far too long to share its line with the value beside it", "Some value", std::nullopt,
+         RowKind::Value, false, false},
+        {"English", std::nullopt, std::nullopt, RowKind::Other, false, true},
+        {"中文", "简体", std::nullopt, RowKind::Value, false, false},
+    };
+    page.sections = {section};
+    return page;
+}
+
+ScreenDescription phoneShowing(PageDescription page)
+{
+    ScreenDescription screen;
+    screen.page = std::move(page);
+    return screen;
+}
+
+TEST(ScreenText, APhonePageShowsEveryTextVerbatimWithinThePhoneWidth)
+{
+    ScreenText text(phoneShowing(generalPage()));
+    auto lines = linesOf(text.str());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_THAT(lines[0], StartsWith(" ‹ Settings"));
+    EXPECT_THAT(lines[0], HasSubstr("General"));
+    EXPECT_THAT(lines[0], EndsWith("Edit"));
+    EXPECT_THAT(lineWith(text.str(), "Airplane Mode"), EndsWith("[ON]"));
+    EXPECT_THAT(lineWith(text.str(), "Wi-Fi"), EndsWith("HomeNet ›"));
+    EXPECT_THAT(lineWith(text.str(), "English"), EndsWith("✓"));
+    EXPECT_THAT(lineWith(text.str(), "中文"), EndsWith("简体"));
+    for (const auto& line : lines) {
+        EXPECT_LE(displayWidth(line), 46) << line;
+    }
+    for (const char* shown : {"ABOUT", "A label far too long", "Some value"}) {
+        EXPECT_TRUE(text.contains(shown)) << shown;
+    }
+    EXPECT_FALSE(text.contains("Bluetooth"));
+}
+
+TEST(ScreenText, ALongFooterIsWrappedAtSpacesAndStillMatchesWhole)
+{
+    ScreenText text(phoneShowing(generalPage()));
+    EXPECT_EQ(text.str().find(kFooter), std::string::npos) << "the footer needs several lines";
+    EXPECT_TRUE(text.contains(kFooter));
+    EXPECT_TRUE(text.contains("wrapped at spaces and nowhere"));
+
+    std::string rejoined;
+    bool inFooter = false;
+    for (const auto& line : linesOf(text.str())) {
+        inFooter = inFooter || line.starts_with(" A footer");
+        if (inFooter) {
+            rejoined += (rejoined.empty() ? "" : " ") + line.substr(1);
+        }
+    }
+    EXPECT_EQ(rejoined, kFooter);
+}
+
+TEST(ScreenText, ATabletShowsTheListBesideThePage)
+{
+    ScreenDescription screen = phoneShowing(generalPage());
+    screen.device = DeviceKind::Tablet;
+    PageDescription master;
+    master.bar.title = "Settings";
+    master.sections = {{std::nullopt, std::nullopt, {{"General", std::nullopt, std::nullopt, RowKind::Link, true, false}}}};
+    screen.master = master;
+
+    ScreenText text(screen);
+    auto lines = linesOf(text.str());
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_LT(lines[0].find("Settings"), lines[0].find("│"));
+    EXPECT_GT(lines[0].find("General"), lines[0].find("│"));
+    EXPECT_THAT(lineWith(text.str(), "■ General"), HasSubstr("›  │"));
+    EXPECT_TRUE(text.contains("HomeNet"));
+}
+
+TEST(ScreenText, APresentedControllerIsFramedOverTheScreen)
+{
+    ModalDescription modal;
+    modal.bar = NavigationBarDescription{"Thank You!", std::nullopt, std::nullopt, "Done"};
+    modal.viewTexts = {"Welcome to the set-up"};
+
+    ScreenDescription phone = phoneShowing(generalPage());
+    phone.modal = modal;
+    ScreenText covered(phone);
+    auto lines = linesOf(covered.str());
+    EXPECT_THAT(lines.front(), StartsWith("┌"));
+    EXPECT_THAT(lines.back(), StartsWith("└"));
+    EXPECT_THAT(lineWith(covered.str(), "Thank You!"), HasSubstr("Done"));
+    EXPECT_TRUE(covered.contains("Welcome to the set-up"));
+    EXPECT_FALSE(covered.contains("Airplane Mode")) << "a full-screen page hides the one under it";
+
+    ScreenDescription tablet = phone;
+    tablet.device = DeviceKind::Tablet;
+    tablet.modal->style = ModalStyle::FormSheet;
+    tablet.master = PageDescription{{"Settings", std::nullopt, std::nullopt, std::nullopt}, false, {}};
+    ScreenText sheet(tablet);
+    EXPECT_THAT(linesOf(sheet.str()).front(), HasSubstr("Settings"));
+    EXPECT_TRUE(sheet.contains("Thank You!"));
+    EXPECT_THAT(sheet.str(), HasSubstr("┌"));
+}
+
+}  // namespace
+}  // namespace device::render
