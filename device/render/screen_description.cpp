@@ -3,7 +3,10 @@
 #include "device/preferences/list_controller.h"
 #include "device/preferences/table_cell.h"
 #include "device/render/screen_controllers.h"
+#include "device/uikit/action_sheet.h"
+#include "device/uikit/alert_view.h"
 #include "device/uikit/control.h"
+#include "device/uikit/keyboard.h"
 #include "device/uikit/screen.h"
 
 #include <algorithm>
@@ -22,7 +25,8 @@ std::optional<std::string> titleOf(const uikit::UIBarButtonItem* item)
     return item ? std::optional<std::string>(item->title()) : std::nullopt;
 }
 
-NavigationBarDescription describeBar(uikit::UIViewController& controller, const uikit::UINavigationController* navigation)
+NavigationBarDescription describeBar(uikit::UIViewController& controller,
+                                     const uikit::UINavigationController* navigation)
 {
     uikit::UINavigationItem* item = controller.navigationItem();
     NavigationBarDescription bar;
@@ -92,6 +96,9 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     if (auto* control = dynamic_cast<const uikit::UISwitch*>(cell.accessoryView())) {
         row.on = control->isOn();
     }
+    if (auto* framework = dynamic_cast<const preferences::PSTableCell*>(&cell); framework && framework->editField()) {
+        row.value = nonEmpty(framework->editField()->shownText());
+    }
     row.kind = kindOf(cell);
     row.hasIcon = cell.imageView() && cell.imageView()->image();
     row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
@@ -143,10 +150,11 @@ void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vec
         return;
     }
     if (auto* table = dynamic_cast<const uikit::UITableView*>(&view)) {
-        table->layoutIfNeeded();
+        table->reloadIfNeeded();
     }
     uikit::CGRect frame = view.frameInWindow();
-    if (auto* label = dynamic_cast<const uikit::UILabel*>(&view); label && !label->text().empty() && overlaps(frame, clip)) {
+    if (auto* label = dynamic_cast<const uikit::UILabel*>(&view);
+        label && !label->text().empty() && overlaps(frame, clip)) {
         texts.push_back(label->text());
     }
     if (dynamic_cast<const uikit::UIScrollView*>(&view)) {
@@ -176,6 +184,34 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     return modal;
 }
 
+std::optional<AlertDescription> describeAlert()
+{
+    const uikit::UIAlertView* alert = uikit::UIAlertView::visibleAlert();
+    if (!alert) {
+        return std::nullopt;
+    }
+    AlertDescription description{alert->title(), alert->message(), {}};
+    for (long i = 0; i < alert->numberOfButtons(); ++i) {
+        description.buttons.push_back(alert->buttonTitleAtIndex(i));
+    }
+    return description;
+}
+
+std::optional<SheetDescription> describeSheet()
+{
+    const uikit::UIActionSheet* sheet = uikit::UIActionSheet::visibleSheet();
+    if (!sheet) {
+        return std::nullopt;
+    }
+    SheetDescription description{sheet->title(), {}};
+    for (long i = 0; i < sheet->numberOfButtons(); ++i) {
+        if (!(sheet->isPopover() && i == sheet->cancelButtonIndex())) {
+            description.buttons.push_back(sheet->buttonTitleAtIndex(i));
+        }
+    }
+    return description;
+}
+
 }  // namespace
 
 std::vector<std::string> ModalDescription::texts() const
@@ -195,8 +231,12 @@ std::vector<std::string> ModalDescription::texts() const
 ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds)
 {
     ScreenDescription screen;
-    screen.device = uikit::UIDevice::currentDevice().model().starts_with("iPad") ? DeviceKind::Tablet : DeviceKind::Phone;
+    screen.device
+        = uikit::UIDevice::currentDevice().model().starts_with("iPad") ? DeviceKind::Tablet : DeviceKind::Phone;
     screen.sounds = std::move(sounds);
+    screen.alert = describeAlert();
+    screen.sheet = describeSheet();
+    screen.keyboard = uikit::Keyboard::isVisible();
     if (!window) {
         return screen;
     }

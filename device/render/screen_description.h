@@ -54,12 +54,29 @@ struct ModalDescription {
     std::vector<std::string> texts() const;
 };
 
+struct AlertDescription {
+    std::string title;
+    std::string message;
+    // In the platform's numbering.
+    std::vector<std::string> buttons;
+};
+
+struct SheetDescription {
+    std::string title;
+    // The buttons shown, in the platform's numbering: a tablet's popover shows no cancel button.
+    std::vector<std::string> buttons;
+};
+
 // What a window shows, read from its view controllers and their views.
 struct ScreenDescription {
     DeviceKind device = DeviceKind::Phone;
     PageDescription page;
     std::optional<PageDescription> master;
     std::optional<ModalDescription> modal;
+    std::optional<AlertDescription> alert;
+    std::optional<SheetDescription> sheet;
+    // A text field has the focus and the keyboard is up.
+    bool keyboard = false;
     std::vector<int> sounds;
 };
 

@@ -67,18 +67,27 @@ Json modalToJson(const ModalDescription& modal)
                 {"page", modal.page ? pageToJson(*modal.page) : Json(nullptr)}};
 }
 
+Json alertToJson(const AlertDescription& alert)
+{
+    return Json{{"title", alert.title}, {"message", alert.message}, {"buttons", alert.buttons}};
+}
+
+Json sheetToJson(const SheetDescription& sheet)
+{
+    return Json{{"title", sheet.title}, {"buttons", sheet.buttons}};
+}
+
 }  // namespace
 
 nlohmann::ordered_json screenToJson(const ScreenDescription& screen)
 {
-    // Alerts, sheets and the keyboard are not part of the simulated platform yet.
     return Json{{"device", screen.device == DeviceKind::Tablet ? "tablet" : "phone"},
                 {"page", pageToJson(screen.page)},
                 {"master", screen.master ? pageToJson(*screen.master) : Json(nullptr)},
                 {"modal", screen.modal ? modalToJson(*screen.modal) : Json(nullptr)},
-                {"alert", nullptr},
-                {"sheet", nullptr},
-                {"keyboard", false},
+                {"alert", screen.alert ? alertToJson(*screen.alert) : Json(nullptr)},
+                {"sheet", screen.sheet ? sheetToJson(*screen.sheet) : Json(nullptr)},
+                {"keyboard", screen.keyboard},
                 {"sounds", screen.sounds}};
 }
 

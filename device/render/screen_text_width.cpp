@@ -103,13 +103,14 @@ std::vector<std::string> wrapText(std::string_view text, int width)
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
-        std::string_view paragraph = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view paragraph
+            = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         lines.emplace_back();
         std::size_t wordStart = 0;
         while (wordStart <= paragraph.size()) {
             std::size_t wordEnd = paragraph.find(' ', wordStart);
-            std::string_view word = paragraph.substr(wordStart, wordEnd == std::string_view::npos ? std::string_view::npos
-                                                                                                 : wordEnd - wordStart);
+            std::string_view word = paragraph.substr(
+                wordStart, wordEnd == std::string_view::npos ? std::string_view::npos : wordEnd - wordStart);
             if (!word.empty()) {
                 appendWord(lines, word, width);
             }

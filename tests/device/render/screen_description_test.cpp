@@ -16,8 +16,8 @@ using testing_support::Library;
 std::shared_ptr<PSSpecifier> entry(std::string name, preferences::PSCellType type,
                                    std::optional<preferences::PSProperty> value = std::nullopt)
 {
-    auto specifier = PSSpecifier::preferenceSpecifierNamed(std::move(name), nullptr, nullptr, nullptr, nullptr, type,
-                                                           nullptr);
+    auto specifier
+        = PSSpecifier::preferenceSpecifierNamed(std::move(name), nullptr, nullptr, nullptr, nullptr, type, nullptr);
     if (value) {
         specifier->setPropertyForKey(*value, "value");
     }
@@ -65,9 +65,9 @@ TEST(ScreenDescription, APushedPageHasABackButtonAndRowsOfEveryKind)
     for (const auto& row : section.rows) {
         kinds.push_back(row.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<RowKind>{RowKind::Link, RowKind::Link, RowKind::Switch, RowKind::Button,
-                                           RowKind::Edit, RowKind::Edit, RowKind::Value, RowKind::Static,
-                                           RowKind::Other}));
+    EXPECT_EQ(kinds,
+              (std::vector<RowKind>{RowKind::Link, RowKind::Link, RowKind::Switch, RowKind::Button, RowKind::Edit,
+                                    RowKind::Edit, RowKind::Value, RowKind::Static, RowKind::Other}));
     EXPECT_EQ(section.rows[2].on, true);
     EXPECT_EQ(section.rows[0].on, std::nullopt);
     EXPECT_EQ(section.rows[4].value, "typed");

@@ -46,8 +46,8 @@ PageDescription generalPage()
     section.rows = {
         {"Airplane Mode", std::nullopt, true, RowKind::Switch, true, false},
         {"Wi-Fi", "HomeNet", std::nullopt, RowKind::Link, true, false},
-        {"A label far too long to share its line with the value beside it", "Some value", std::nullopt,
-         RowKind::Value, false, false},
+        {"A label far too long to share its line with the value beside it", "Some value", std::nullopt, RowKind::Value,
+         false, false},
         {"English", std::nullopt, std::nullopt, RowKind::Other, false, true},
         {"中文", "简体", std::nullopt, RowKind::Value, false, false},
     };
@@ -107,7 +107,8 @@ TEST(ScreenText, ATabletShowsTheListBesideThePage)
     screen.device = DeviceKind::Tablet;
     PageDescription master;
     master.bar.title = "Settings";
-    master.sections = {{std::nullopt, std::nullopt, {{"General", std::nullopt, std::nullopt, RowKind::Link, true, false}}}};
+    master.sections
+        = {{std::nullopt, std::nullopt, {{"General", std::nullopt, std::nullopt, RowKind::Link, true, false}}}};
     screen.master = master;
 
     ScreenText text(screen);

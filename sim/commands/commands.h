@@ -1,0 +1,27 @@
+#pragma once
+
+#include "sim/arguments.h"
+#include "sim/command_result.h"
+
+namespace sim {
+class Simulator;
+}
+
+// The handlers of the command table.
+namespace sim::commands {
+
+CommandResult show(Simulator& simulator, const Arguments& arguments);
+CommandResult dump(Simulator& simulator, const Arguments& arguments);
+CommandResult specifiers(Simulator& simulator, const Arguments& arguments);
+CommandResult prefs(Simulator& simulator, const Arguments& arguments);
+CommandResult relaunch(Simulator& simulator, const Arguments& arguments);
+CommandResult language(Simulator& simulator, const Arguments& arguments);
+CommandResult wait(Simulator& simulator, const Arguments& arguments);
+CommandResult expect(Simulator& simulator, const Arguments& arguments);
+CommandResult expectNot(Simulator& simulator, const Arguments& arguments);
+CommandResult echo(Simulator& simulator, const Arguments& arguments);
+CommandResult help(Simulator& simulator, const Arguments& arguments);
+// Touch input and screenshots are not simulated yet.
+CommandResult notAvailableYet(Simulator& simulator, const Arguments& arguments);
+
+}  // namespace sim::commands

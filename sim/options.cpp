@@ -1,0 +1,57 @@
+#include "sim/options.h"
+
+#include "sim/command_table.h"
+#include "sim/language_code.h"
+
+#include <CLI/CLI.hpp>
+
+namespace sim {
+
+namespace {
+
+std::string commandSummary()
+{
+    std::string summary = "Script commands (run \"help\" for details):\n ";
+    for (const Command& command : commandTable()) {
+        summary += " " + std::string(command.name);
+    }
+    return summary + "\n\nExit status: 0 when all went well, 1 when an expect failed, 2 for any other error.";
+}
+
+}  // namespace
+
+std::variant<Options, int> parseOptions(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    CLI::App app{"Boots a simulated device, launches its Settings app with Velmora injected, and lets a person or a "
+                 "script drive it.",
+                 "velmora-sim"};
+    app.footer(commandSummary());
+    app.add_option("--device", options.device,
+                   "phone (the default), tablet, or the path of a device profile (property list)")
+        ->option_text("NAME|FILE");
+    app.add_option("--root", options.root,
+                   "the folder that stands for the device's / (default: $XDG_DATA_HOME/velmora-sim/<device>)")
+        ->option_text("DIR");
+    app.add_flag("--reset", options.reset, "erase the device root before booting");
+    app.add_flag("--no-library", options.noLibrary, "boot without injecting Velmora");
+    app.add_option("--language", options.language, "the system's preferred language for this boot (en, fr, ...)")
+        ->option_text("CODE")
+        ->check([](const std::string& code) {
+            return isLanguageCode(code) ? std::string() : "\"" + code + "\" is not a language code such as en or fr";
+        });
+    auto* commands
+        = app.add_option("-c", options.commands, "run the commands in TEXT (one per line, or separated by ;)")
+              ->option_text("TEXT");
+    app.add_option("SCRIPT", options.script, "run the commands in a file; - reads standard input")
+        ->option_text(" ")
+        ->excludes(commands);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error, out, err) == 0 ? 0 : 2;
+    }
+    return options;
+}
+
+}  // namespace sim

@@ -1,0 +1,34 @@
+#include "sim/simulator.h"
+
+#include "device/uikit/application.h"
+
+namespace sim {
+
+Simulator::Simulator(device::settings::Device& device, std::ostream& out, std::ostream& err)
+    : m_device(device), m_out(out), m_err(err), m_sounds(device::uikit::UIApplication::sharedApplication().takeSounds())
+{
+}
+
+device::render::ScreenDescription Simulator::screen() const
+{
+    return device::render::describeScreen(device::uikit::UIApplication::sharedApplication().keyWindow(), m_sounds);
+}
+
+CommandResult Simulator::run(const Command& command, const Arguments& arguments)
+{
+    CommandResult result = command.run(*this, arguments);
+    if (command.time == DeviceTime::OneSecond) {
+        m_device.advance(1);
+    }
+    m_sounds = device::uikit::UIApplication::sharedApplication().takeSounds();
+    return result;
+}
+
+void Simulator::reportLoadFailures()
+{
+    for (const auto& failure : m_device.loadFailures()) {
+        m_err << "warning: a library could not be loaded: " << failure << "\n";
+    }
+}
+
+}  // namespace sim

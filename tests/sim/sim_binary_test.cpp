@@ -1,0 +1,132 @@
+#include "tests/support/temp_root.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+using testing::HasSubstr;
+using testing_support::TempRoot;
+
+namespace {
+
+struct BinaryRun {
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text)
+{
+    std::string result = "'";
+    for (char c : text) {
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return result + "'";
+}
+
+std::string contentsOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs the real velmora-sim with its standard input, output and error in files of `folder`.
+BinaryRun runBinary(const TempRoot& folder, const std::vector<std::string>& arguments, const std::string& input = "",
+                    const std::string& environment = "")
+{
+    std::ofstream(folder.path() / "stdin.txt") << input;
+    std::string command = environment + " " + quoted(VELMORA_SIM_PATH);
+    for (const auto& argument : arguments) {
+        command += " " + quoted(argument);
+    }
+    command += " <" + quoted((folder.path() / "stdin.txt").string()) + " >"
+               + quoted((folder.path() / "out.txt").string()) + " 2>" + quoted((folder.path() / "err.txt").string());
+    int status = std::system(command.c_str());
+    BinaryRun run;
+    run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = contentsOf(folder.path() / "out.txt");
+    run.err = contentsOf(folder.path() / "err.txt");
+    return run;
+}
+
+bool hasRowLabelled(const nlohmann::json& page, const std::string& label)
+{
+    for (const auto& section : page["sections"]) {
+        for (const auto& row : section["rows"]) {
+            if (row["label"] == label) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(SimBinary, BootsTheRootItIsGivenWithTheLibraryInjectedByTheLoader)
+{
+    TempRoot folder;
+    std::string root = (folder.path() / "device").string();
+    std::ofstream(folder.path() / "check.sim") << "# the set-up screen shows once\ndump\nrelaunch\nexpect Velmora\n";
+
+    auto injected = runBinary(folder, {"--root", root, (folder.path() / "check.sim").string()});
+    ASSERT_EQ(injected.exit, 0) << injected.err;
+    auto screen = nlohmann::json::parse(injected.out.substr(0, injected.out.find('\n')));
+    EXPECT_EQ(screen["device"], "phone");
+    EXPECT_TRUE(hasRowLabelled(screen["page"], "Velmora"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "device/Library/MobileSubstrate/DynamicLibraries/Velmora.so"));
+    EXPECT_FALSE(
+        contentsOf(folder / "device/var/mobile/Library/Preferences/com.corvane.velmora.advanced.plist").empty());
+
+    auto plain
+        = runBinary(folder, {"--root", root, "--reset", "--no-library", "--device", "tablet", "-c", "dump; prefs"});
+    ASSERT_EQ(plain.exit, 0) << plain.err;
+    auto tablet = nlohmann::json::parse(plain.out.substr(0, plain.out.find('\n')));
+    EXPECT_EQ(tablet["device"], "tablet");
+    EXPECT_FALSE(hasRowLabelled(tablet["master"], "Velmora"));
+    EXPECT_THAT(plain.out, HasSubstr(R"({"enabled":{},"advanced":{},)")) << "--reset erased the stores";
+}
+
+TEST(SimBinary, UsageErrorsExitWithTwoAndSayWhatWasWrong)
+{
+    TempRoot folder;
+    std::string root = (folder.path() / "device").string();
+    std::ofstream(folder.path() / "broken.sim") << "show\nexpect\n";
+
+    auto profile = runBinary(folder, {"--root", root, "--device", "nowhere.plist", "-c", "show"});
+    EXPECT_EQ(profile.exit, 2);
+    EXPECT_THAT(profile.err, HasSubstr("nowhere.plist"));
+
+    auto language = runBinary(folder, {"--root", root, "--language", "12", "-c", "show"});
+    EXPECT_EQ(language.exit, 2);
+    EXPECT_THAT(language.err, HasSubstr("\"12\" is not a language code"));
+
+    auto both = runBinary(folder, {"--root", root, "-c", "show", (folder.path() / "broken.sim").string()});
+    EXPECT_EQ(both.exit, 2);
+
+    auto missing = runBinary(folder, {"--root", root, (folder.path() / "absent.sim").string()});
+    EXPECT_EQ(missing.exit, 2);
+    EXPECT_THAT(missing.err, HasSubstr("cannot read the script"));
+    EXPECT_FALSE(std::filesystem::exists(root)) << "nothing was booted";
+
+    auto broken = runBinary(folder, {"--root", root, (folder.path() / "broken.sim").string()});
+    EXPECT_EQ(broken.exit, 2);
+    EXPECT_THAT(broken.err, HasSubstr("broken.sim, line 2: expect: needs a text"));
+}
+
+TEST(SimBinary, WithoutAScriptItReadsCommandsFromStandardInputOnTheDefaultRoot)
+{
+    TempRoot folder;
+    auto run = runBinary(folder, {"--no-library"}, "expect Nowhere\nwait 1\n",
+                         "XDG_DATA_HOME=" + quoted(folder.path().string()));
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("input, line 1: expect: the screen does not show \"Nowhere\""));
+    EXPECT_THAT(run.out, HasSubstr("Settings"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "velmora-sim/phone/var/mobile/Library/Preferences"));
+}

@@ -1,0 +1,32 @@
+#include "tests/sim/sim_run.h"
+
+#include "sim/script_runner.h"
+#include "sim/simulator.h"
+
+#include <sstream>
+
+namespace testing_support {
+
+SimRun runSim(device::settings::Device& device, std::string_view script, sim::Separators separators)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    sim::Simulator simulator(device, out, err);
+    SimRun run;
+    run.exit = sim::runScript(simulator, {"test", std::string(script), separators});
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::vector<nlohmann::ordered_json> jsonLines(const std::string& output)
+{
+    std::vector<nlohmann::ordered_json> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(nlohmann::ordered_json::parse(line));
+    }
+    return lines;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "sim/statement.h"
+
+#include "device/settings/device.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+
+namespace testing_support {
+
+struct SimRun {
+    int exit = 0;
+    std::string out;
+    std::string err;
+};
+
+// Runs a script against a booted device, as velmora-sim runs a script file named "test".
+SimRun runSim(device::settings::Device& device, std::string_view script,
+              sim::Separators separators = sim::Separators::Lines);
+
+// The output's lines, each read as JSON.
+std::vector<nlohmann::ordered_json> jsonLines(const std::string& output);
+
+}  // namespace testing_support
