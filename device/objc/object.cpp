@@ -56,6 +56,12 @@ void sendAction(id target, SEL action, id sender)
         unrecognizedSelector(target, action);
     }
     std::string_view types = method_getTypeEncoding(method);
+    // A BOOL argument (viewWillAppear: as a button's action) gets the sender read as a truth value, as
+    // the platform's register-sized argument would be; passing the pointer itself would be undefined.
+    if (types.size() == 4 && types.back() == 'B') {
+        callImp<void, bool>(method_getImplementation(method), target, action, sender != nullptr);
+        return;
+    }
     bool takesSender = types.size() > 3 || (types.empty() && std::string_view(sel_getName(action)).ends_with(':'));
     if (takesSender) {
         callImp<void, id>(method_getImplementation(method), target, action, sender);

@@ -1,0 +1,34 @@
+#include "velmora/core/library_load.h"
+
+#include "velmora/core/installer.h"
+#include "velmora/core/shared_state.h"
+#include "velmora/pane/pane_root.h"
+#include "velmora/rootlist/arrange_mode.h"
+#include "velmora/rootlist/sorting.h"
+#include "velmora/rootlist/tag_folder.h"
+#include "velmora/rootlist/tag_folder_arrange.h"
+
+namespace velmora::core {
+
+namespace {
+
+// On the phone the runtime registers an image's classes before its initialisers run.
+void registerLibraryClasses()
+{
+    rootlist::registerArrangeTable();
+    rootlist::registerSortDelegate();
+    rootlist::registerFolderArrangeTable();
+    rootlist::registerTagFolder();
+    pane::registerVelmoraController();
+}
+
+}  // namespace
+
+void loadLibrary()
+{
+    registerLibraryClasses();
+    createSharedState();
+    CHConstructor6540();
+}
+
+}  // namespace velmora::core

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "velmora/core/installed_method.h"
+
+#include "device/objc/runtime.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace device::foundation {
+class NSTimer;
+}
+namespace device::objc {
+class Object;
+}
+namespace device::preferences {
+class PSSpecifier;
+}
+
+namespace velmora::core {
+
+using Entry = std::shared_ptr<device::preferences::PSSpecifier>;
+using EntryList = std::vector<Entry>;
+
+// The pages and table objects that keep their rows in a process-wide list, indexing `pageLists`; with
+// `tweakSection` these are the 22 per-page lists.
+enum class PageList : std::size_t {
+    Passcode,
+    ProtectedEntries,
+    HiddenEntries,
+    PaneRoot,
+    General,
+    Advanced,
+    TagList,
+    AddTag,
+    Icons,
+    TagEditor,
+    ThemeList,
+    Theme,
+    Information,
+    ChangeLog,
+    UserGuide,
+    SoftwareUpdate,
+    About,
+    Works,
+    Editable,
+    TagFolder,
+    Test,
+};
+
+inline constexpr std::size_t kPageListCount = static_cast<std::size_t>(PageList::Test) + 1;
+
+// Process-wide state shared by every part of the library. Everything runs on the host's main thread,
+// so nothing here is locked. It lives as long as the process: no controller's end releases it.
+struct SharedState {
+    SharedState();
+    ~SharedState();
+    SharedState(const SharedState&) = delete;
+    SharedState& operator=(const SharedState&) = delete;
+
+    bool listIsCurrent = false;
+    std::int32_t sectionCount = 0;
+    EntryList allEntries;
+    EntryList tweakSection;
+    std::map<std::string, EntryList> sectionMap;
+    std::vector<std::string> duplicateNames;
+    EntryList listSnapshot;
+    std::shared_ptr<device::foundation::NSTimer> loopTimer;
+    std::string texto;
+    std::weak_ptr<device::objc::Object> tu;
+    float lastOffset = -1.0f;
+    std::vector<std::string> supported;
+
+    std::array<std::shared_ptr<EntryList>, kPageListCount> pageLists;
+    std::map<std::string, std::shared_ptr<EntryList>> pageDictionary;
+
+    std::shared_ptr<device::objc::Object> editable;
+    std::shared_ptr<device::objc::Object> test;
+    std::shared_ptr<device::objc::Object> sort;
+
+    std::array<device::objc::IMP, kInstalledMethodCount> previousImplementations{};
+
+    device::objc::IMP previous(InstalledMethod method) const
+    {
+        return previousImplementations[static_cast<std::size_t>(method)];
+    }
+};
+
+SharedState& sharedState();
+
+// The static initialiser's work: a fresh shared state, as at the start of a process.
+void createSharedState();
+
+}  // namespace velmora::core

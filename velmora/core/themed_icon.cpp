@@ -1,0 +1,30 @@
+#include "velmora/core/themed_icon.h"
+
+#include "velmora/core/resources.h"
+#include "velmora/store/store.h"
+
+#include "device/foundation/file_manager.h"
+
+namespace velmora::core {
+
+namespace {
+
+constexpr std::string_view kDefaultTheme = "Default";
+
+}  // namespace
+
+std::shared_ptr<device::uikit::UIImage> themedIcon(std::string_view iconName)
+{
+    std::string theme = store::readString(store::load(store::Store::Theme), store::keys::kSelectedTheme);
+    if (theme.empty()) {
+        theme = kDefaultTheme;
+    }
+    std::string path =
+        std::string(kResourceDirectory).append("Themes/").append(theme).append("/").append(iconName).append("@2x.png");
+    if (!device::foundation::FileManager::defaultManager().fileExistsAtPath(path)) {
+        return nullptr;
+    }
+    return device::uikit::UIImage::imageWithContentsOfFile(path);
+}
+
+}  // namespace velmora::core

@@ -1,0 +1,271 @@
+#include "velmora/rootlist/rebuild.h"
+
+#include "velmora/core/shared_state.h"
+#include "velmora/core/themed_icon.h"
+#include "velmora/rootlist/rebuild_finishing.h"
+#include "velmora/store/store.h"
+
+#include "device/objc/message.h"
+#include "device/uikit/image.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+namespace velmora::rootlist {
+
+namespace {
+
+namespace objc = device::objc;
+using device::preferences::PSSpecifier;
+using core::Entry;
+using core::EntryList;
+
+constexpr std::string_view kDeveloperSettings = "DEVELOPER_SETTINGS";
+constexpr std::string_view kKeptOutOfTags = "CASTLE";
+constexpr int kTweakSectionCount = 6;
+
+bool contains(const EntryList& list, const Entry& entry)
+{
+    return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+void appendUnlessPresent(EntryList& list, const Entry& entry)
+{
+    if (!contains(list, entry)) {
+        list.push_back(entry);
+    }
+}
+
+void eraseAll(EntryList& list, const EntryList& entries)
+{
+    std::erase_if(list, [&entries](const Entry& entry) { return contains(entries, entry); });
+}
+
+bool hasIdentifier(const PSSpecifier& entry, std::string_view identifier)
+{
+    std::optional<std::string> own = entry.identifier();
+    return own && *own == identifier;
+}
+
+class Reorganisation {
+public:
+    Reorganisation(device::preferences::PSListController& root, const RebuildSettings& settings)
+        : m_root(root)
+        , m_settings(settings)
+        , m_state(core::sharedState())
+    {
+    }
+
+    void run()
+    {
+        m_state.allEntries = m_root.specifiers();
+        m_state.tweakSection.clear();
+        m_state.duplicateNames.clear();
+        makeNamesUnique();
+        classify();
+        if (m_settings.masterSwitch) {
+            moveTweaksToEnd();
+            for (const Entry& entry : m_removeList) {
+                m_root.removeSpecifierAnimated(entry.get(), m_settings.animate);
+            }
+            addDividerBeforeTags();
+            addTagFolders();
+        }
+        close();
+        appendLibraryEntry();
+    }
+
+private:
+    // Store keys are entry names, so every name must be unique. One pass only: of three equal
+    // names, the third still equals the first afterwards, as stored files expect.
+    void makeNamesUnique()
+    {
+        EntryList& all = m_state.allEntries;
+        // How often each name occurs after the position looked at, so that the scan for a later
+        // duplicate runs only when there is one.
+        std::unordered_map<std::string, int> later;
+        for (const Entry& entry : all) {
+            if (entry->name()) {
+                ++later[*entry->name()];
+            }
+        }
+        for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+            const std::optional<std::string>& name = all[i]->name();
+            if (!name || --later[*name] == 0) {
+                continue;
+            }
+            auto duplicate = std::find_if(all.begin() + static_cast<long>(i) + 1, all.end(),
+                                          [&name](const Entry& other) { return other->name() == name; });
+            std::string duplicateName = *name;
+            m_state.duplicateNames.push_back(duplicateName);
+            auto blanks = std::count(m_state.duplicateNames.begin(), m_state.duplicateNames.end(), duplicateName);
+            std::string uniqueName = duplicateName + std::string(static_cast<std::size_t>(blanks), ' ');
+            --later[duplicateName];
+            ++later[uniqueName];
+            (*duplicate)->setName(uniqueName);
+        }
+    }
+
+    // The tweak section is the seventh counted section; a later counted group takes the counter to
+    // 7 and ends it, and groups of developer settings are not counted at all.
+    void classify()
+    {
+        int counter = -1;
+        for (const Entry& entry : m_state.allEntries) {
+            if (!entry->isGroup()) {
+                bool hidden = m_settings.masterSwitch && m_settings.isHidden(*entry);
+                (hidden ? m_removeList : m_keepList).push_back(entry);
+            } else if (m_settings.dividersHidden) {
+                m_removeList.push_back(entry);
+            }
+            if (entry->isGroup() && !hasIdentifier(*entry, kDeveloperSettings)) {
+                if (++counter == kTweakSectionCount) {
+                    m_removeList.push_back(entry);
+                    m_state.tweakSection.push_back(entry);
+                }
+            } else if (counter == kTweakSectionCount) {
+                m_state.tweakSection.push_back(entry);
+            }
+        }
+    }
+
+    void moveTweaksToEnd()
+    {
+        if (m_settings.tweaksInPane) {
+            return;
+        }
+        EntryList tweakList;
+        if (m_settings.tags.empty()) {
+            tweakList = m_state.tweakSection;
+        } else {
+            EntryList inTags;
+            for (const auto& record : m_settings.tags) {
+                for (const Entry& entry : m_state.tweakSection) {
+                    if (m_settings.isHidden(*entry)) {
+                        continue;
+                    }
+                    appendUnlessPresent(entryFlag(record, *entry) ? inTags : tweakList, entry);
+                }
+            }
+            eraseAll(tweakList, inTags);
+            eraseAll(m_keepList, inTags);
+        }
+        for (const Entry& entry : tweakList) {
+            m_root.addSpecifierAnimated(entry, m_settings.animate);
+        }
+    }
+
+    void addDividerBeforeTags()
+    {
+        if (!m_settings.dividersHidden && !m_settings.tagsInPane && !m_settings.tags.empty()) {
+            m_root.addSpecifierAnimated(PSSpecifier::emptyGroupSpecifier(), m_settings.animate);
+        }
+    }
+
+    void addTagFolders()
+    {
+        if (m_settings.tagsInPane) {
+            return;
+        }
+        // Rows that may go into a folder: named, not hidden, and not the one entry kept out of tags.
+        std::vector<std::pair<Entry, const std::string*>> candidates;
+        for (const Entry& entry : m_state.allEntries) {
+            if (!entry->isGroup() && entry->name() && !hasIdentifier(*entry, kKeptOutOfTags)
+                && !m_settings.isHidden(*entry)) {
+                candidates.emplace_back(entry, &*entry->name());
+            }
+        }
+        for (const auto& record : m_settings.tags) {
+            Entry folder = tagFolderEntry(record);
+            if (m_settings.dividersHidden) {
+                m_keepList.push_back(folder);
+            } else {
+                m_root.addSpecifierAnimated(folder, m_settings.animate);
+            }
+            for (const auto& [entry, name] : candidates) {
+                auto member = record.find(*name);
+                if (member != record.end() && member->second.boolValue()) {
+                    m_root.removeSpecifierAnimated(entry.get(), m_settings.animate);
+                    std::erase(m_keepList, entry);
+                }
+            }
+        }
+    }
+
+    Entry tagFolderEntry(const device::foundation::PlistDictionary& record)
+    {
+        auto found = record.find(std::string(store::keys::kTagName));
+        std::optional<std::string> name;
+        if (found != record.end() && found->second.isString()) {
+            name = *found->second.string();
+        }
+        Entry folder = PSSpecifier::preferenceSpecifierNamed(name.value_or(""), &m_root, nullptr, nullptr,
+                                                             objc::objc_getClass("TagFolder"),
+                                                             device::preferences::PSLinkCell, nullptr);
+        folder->setName(name);
+        std::string iconPath = store::readString(record, store::keys::kTagIcon);
+        if (auto icon = device::uikit::UIImage::imageWithContentsOfFile(iconPath)) {
+            folder->setPropertyForKey(icon, "iconImage");
+        }
+        return folder;
+    }
+
+    void close()
+    {
+        if (!m_settings.masterSwitch || !m_settings.dividersHidden) {
+            m_root.addSpecifierAnimated(PSSpecifier::preferenceSpecifierNamed("", &m_root, nullptr, nullptr, nullptr,
+                                                                              device::preferences::PSGroupCell,
+                                                                              nullptr),
+                                        m_settings.animate);
+            return;
+        }
+        if (m_settings.tweaksInPane) {
+            eraseAll(m_keepList, m_state.tweakSection);
+        }
+        // Appending moves an entry already in the list, so the kept entries end up last, in order.
+        for (const Entry& entry : m_keepList) {
+            m_root.addSpecifierAnimated(entry, m_settings.animate);
+        }
+    }
+
+    void appendLibraryEntry()
+    {
+        std::string title = m_settings.entryTitle.empty() ? std::string(store::kDefaultEntryTitle)
+                                                          : m_settings.entryTitle;
+        Entry entry = PSSpecifier::preferenceSpecifierNamed(title, &m_root, nullptr, nullptr,
+                                                            objc::objc_getClass("VelmoraController"),
+                                                            device::preferences::PSLinkCell, nullptr);
+        if (auto icon = core::themedIcon("icon")) {
+            entry->setPropertyForKey(icon, "iconImage");
+        }
+        m_root.addSpecifier(entry);
+    }
+
+    device::preferences::PSListController& m_root;
+    const RebuildSettings& m_settings;
+    core::SharedState& m_state;
+    EntryList m_removeList;
+    EntryList m_keepList;
+};
+
+}  // namespace
+
+void reloadSpecifiers(objc::id self, objc::SEL cmd)
+{
+    objc::callImp<void>(core::sharedState().previous(core::InstalledMethod::ReloadSpecifiers), self, cmd);
+    auto* root = objc::as<device::preferences::PSListController>(self);
+    if (!root) {
+        return;
+    }
+    RebuildSettings settings = RebuildSettings::read();
+    reorganiseRootList(*root, settings);
+    finishRootList(*root, settings);
+}
+
+void reorganiseRootList(device::preferences::PSListController& root, const RebuildSettings& settings)
+{
+    Reorganisation(root, settings).run();
+}
+
+}  // namespace velmora::rootlist

@@ -1,0 +1,18 @@
+#include "velmora/store/advanced_options.h"
+
+#include "velmora/core/translator.h"
+#include "velmora/store/store.h"
+
+namespace velmora::store {
+
+bool advancedOption(const PlistDictionary& advanced, std::string_view optionName)
+{
+    return readBool(advanced, core::Translator(optionName));
+}
+
+std::string advancedOptionText(const PlistDictionary& advanced, std::string_view optionName)
+{
+    return readString(advanced, core::Translator(optionName));
+}
+
+}  // namespace velmora::store

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "device/foundation/plist_value.h"
+
+#include <string>
+#include <string_view>
+
+// Each advanced option lives in AdvancedStore under the translation of its name in the interface
+// language, so a language change makes earlier values unreachable until they are set again.
+namespace velmora::store {
+
+bool advancedOption(const device::foundation::PlistDictionary& advanced, std::string_view optionName);
+std::string advancedOptionText(const device::foundation::PlistDictionary& advanced, std::string_view optionName);
+
+}  // namespace velmora::store

@@ -1,0 +1,83 @@
+#include "velmora/store/store.h"
+
+#include "device/foundation/file_manager.h"
+#include "device/foundation/property_list_file.h"
+
+namespace velmora::store {
+
+namespace foundation = device::foundation;
+
+std::string storePath(Store store)
+{
+    return std::string(kStorePrefix).append(shortName(store)).append(kStoreSuffix);
+}
+
+std::string tagPositionStorePath(std::string_view tagName)
+{
+    return std::string(kStorePrefix).append(kTagPositionShortNamePrefix).append(tagName).append(kStoreSuffix);
+}
+
+PlistDictionary load(std::string_view path)
+{
+    return foundation::dictionaryWithContentsOfFile(path).value_or(PlistDictionary{});
+}
+
+PlistDictionary load(Store store)
+{
+    return load(storePath(store));
+}
+
+bool save(std::string_view path, const PlistDictionary& contents)
+{
+    return foundation::writeToFile(foundation::PlistValue(contents), path);
+}
+
+bool save(Store store, const PlistDictionary& contents)
+{
+    return save(storePath(store), contents);
+}
+
+void remove(std::string_view path)
+{
+    auto& files = foundation::FileManager::defaultManager();
+    if (files.isDeletableFileAtPath(path)) {
+        files.removeItemAtPath(path);
+    }
+}
+
+void remove(Store store)
+{
+    remove(storePath(store));
+}
+
+void moveTagPositionStore(std::string_view oldTagName, std::string_view newTagName)
+{
+    auto& files = foundation::FileManager::defaultManager();
+    std::string from = tagPositionStorePath(oldTagName);
+    if (files.fileExistsAtPath(from)) {
+        files.moveItemAtPath(from, tagPositionStorePath(newTagName));
+    }
+}
+
+bool readBool(const PlistDictionary& dictionary, std::string_view key)
+{
+    auto found = dictionary.find(std::string(key));
+    return found != dictionary.end() && found->second.boolValue();
+}
+
+std::string readString(const PlistDictionary& dictionary, std::string_view key)
+{
+    auto found = dictionary.find(std::string(key));
+    if (found == dictionary.end()) {
+        return {};
+    }
+    const std::string* text = found->second.string();
+    return text ? *text : std::string();
+}
+
+std::string decimalKey(long number)
+{
+    return std::to_string(number);
+}
+
+}  // namespace velmora::store
