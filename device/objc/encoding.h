@@ -26,7 +26,9 @@ template <class T>
 std::string typeEncoding()
 {
     using U = std::remove_cvref_t<T>;
-    if constexpr (std::is_void_v<U>) {
+    if constexpr (std::is_enum_v<U>) {
+        return typeEncoding<std::underlying_type_t<U>>();
+    } else if constexpr (std::is_void_v<U>) {
         return "v";
     } else if constexpr (std::is_same_v<U, bool>) {
         return "B";

@@ -45,6 +45,12 @@ std::shared_ptr<T> create(Args&&... args)
     return object;
 }
 
+// How delegates and other back-references are held: weakly, as on the platform.
+inline std::weak_ptr<Object> weakReference(id object)
+{
+    return object ? std::weak_ptr<Object>(object->retained<Object>()) : std::weak_ptr<Object>();
+}
+
 template <class T>
 std::shared_ptr<T> as(const std::shared_ptr<Object>& object)
 {

@@ -209,6 +209,17 @@ std::shared_ptr<uikit::UIView> PSListController::loadView()
     return container;
 }
 
+void PSListController::viewWillLayoutSubviews()
+{
+    uikit::UITableView* tableView = table();
+    if (tableView && tableView != view()) {
+        uikit::CGRect bounds = view()->bounds();
+        if (tableView->frame() != bounds) {
+            tableView->setFrame(bounds);
+        }
+    }
+}
+
 uikit::UITableView* PSListController::table()
 {
     uikit::UIView* root = view();
@@ -256,8 +267,14 @@ std::optional<std::string> PSListController::tableViewTitleForFooterInSection(ui
     return group ? group->stringProperty("footerText") : std::nullopt;
 }
 
-void PSListController::tableViewDidSelectRowAtIndexPath(uikit::UITableView*, uikit::NSIndexPath indexPath)
+void PSListController::tableViewDidSelectRowAtIndexPath(uikit::UITableView* table, uikit::NSIndexPath indexPath)
 {
+    // A text row takes the focus in its field.
+    if (auto* cell = dynamic_cast<PSTableCell*>(table ? table->cellForRowAtIndexPath(indexPath) : nullptr);
+        cell && cell->editField()) {
+        cell->editField()->becomeFirstResponder();
+        return;
+    }
     if (auto specifier = specifierAtIndexPath(indexPath)) {
         openSpecifier(specifier);
     }
@@ -369,7 +386,12 @@ void PSListItemsController::setValueForSpecifierDefaultValue(PSSpecifier*, found
 void registerPreferencesClasses()
 {
     objc::ClassBuilder<PSSpecifier>("NSObject");
-    objc::ClassBuilder<PSTableCell>("UITableViewCell").method<&PSTableCell::switchChanged>("switchChanged:");
+    objc::ClassBuilder<PSTableCell>("UITableViewCell")
+        .method<&PSTableCell::switchChanged>("switchChanged:")
+        .method<&PSTableCell::textFieldShouldChangeCharactersInRangeReplacementString>(
+            "textField:shouldChangeCharactersInRange:replacementString:")
+        .method<&PSTableCell::textFieldShouldReturn>("textFieldShouldReturn:")
+        .method<&PSTableCell::textFieldDidEndEditing>("textFieldDidEndEditing:");
     objc::ClassBuilder<PSViewController>("UIViewController");
     objc::ClassBuilder<PSListController>("PSViewController")
         .method<&PSListController::reloadSpecifiers>("reloadSpecifiers")

@@ -61,6 +61,9 @@ public:
     // Opens a page from this list; a tablet's root list overrides where it goes.
     virtual void showController(std::shared_ptr<uikit::UIViewController> controller);
 
+    // On a tablet the table fills the view that holds it.
+    void viewWillLayoutSubviews() override;
+
 protected:
     std::shared_ptr<uikit::UIView> loadView() override;
     // The list as it stands, without asking specifiers.

@@ -3,6 +3,7 @@
 #include "device/uikit/control.h"
 #include "device/uikit/image.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -37,6 +38,12 @@ std::string shownText(const foundation::PlistValue& value)
         return std::to_string(value.intValue());
     }
     return {};
+}
+
+// Where a text row's field begins: after its label, within the row's first half.
+double editFieldX(const std::string& label, double width)
+{
+    return std::clamp(25 + 9 * static_cast<double>(label.size()), 110.0, width / 2);
 }
 
 }  // namespace
@@ -85,11 +92,13 @@ std::shared_ptr<PSTableCell> PSTableCell::cellForSpecifier(const std::shared_ptr
         cell->setAccessoryType(uikit::UITableViewCellAccessoryType::DisclosureIndicator);
         [[fallthrough]];
     case PSTitleValueCell:
-    case PSEditTextCell:
-    case PSSecureEditTextCell:
         if (value) {
             cell->detailTextLabel()->setText(shownText(*value));
         }
+        break;
+    case PSEditTextCell:
+    case PSSecureEditTextCell:
+        cell->addEditField(value ? shownText(*value) : std::string(), specifier->cellType() == PSSecureEditTextCell);
         break;
     case PSButtonCell:
         cell->textLabel()->setTextColor(uikit::UIColor::rgba(0, 0.48, 1));
@@ -110,6 +119,49 @@ void PSTableCell::switchChanged(uikit::UISwitch* control)
 {
     if (m_specifier && control) {
         m_specifier->writeValue(foundation::PlistValue(control->isOn()));
+    }
+}
+
+void PSTableCell::addEditField(std::string text, bool secure)
+{
+    m_editField = objc::create<uikit::UITextField>();
+    m_editField->setSecureTextEntry(secure);
+    m_editField->setText(std::move(text));
+    m_editField->setTextColor(uikit::UIColor::rgba(0.22, 0.33, 0.53));
+    m_editField->setDelegate(this);
+    contentView()->addSubview(m_editField);
+    setFrame(frame());
+}
+
+bool PSTableCell::textFieldShouldChangeCharactersInRangeReplacementString(uikit::UITextField*, foundation::NSRange,
+                                                                          std::string)
+{
+    m_edited = true;
+    return true;
+}
+
+bool PSTableCell::textFieldShouldReturn(uikit::UITextField* field)
+{
+    field->resignFirstResponder();
+    return true;
+}
+
+void PSTableCell::textFieldDidEndEditing(uikit::UITextField* field)
+{
+    if (!m_edited || !m_specifier) {
+        return;
+    }
+    auto keepAlive = retained<PSTableCell>();
+    m_edited = false;
+    m_specifier->writeValue(foundation::PlistValue(field->text()));
+}
+
+void PSTableCell::setFrame(uikit::CGRect frame)
+{
+    uikit::UITableViewCell::setFrame(frame);
+    if (m_editField) {
+        double x = editFieldX(textLabel()->text(), frame.width());
+        m_editField->setFrame(uikit::CGRectMake(x, 0, frame.width() - x - 15, frame.height()));
     }
 }
 

@@ -151,11 +151,21 @@ void PrefsListController::hostDealloc()
 
 foundation::PlistValue PrefsListController::readPreferenceValue(preferences::PSSpecifier* specifier)
 {
-    auto key = specifier->identifier().value_or("");
+    return switchValue(specifier->identifier().value_or(""), *specifier);
+}
+
+void PrefsListController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
+{
+    setSwitchValue(specifier->identifier().value_or(""), std::move(value));
+}
+
+foundation::PlistValue PrefsListController::switchValue(const std::string& key,
+                                                        const preferences::PSSpecifier& row) const
+{
     if (auto found = m_switchValues.find(key); found != m_switchValues.end()) {
         return found->second;
     }
-    if (auto* value = specifier->propertyForKey("value")) {
+    if (auto* value = row.propertyForKey("value")) {
         if (auto* flag = std::get_if<bool>(value)) {
             return *flag;
         }
@@ -163,9 +173,9 @@ foundation::PlistValue PrefsListController::readPreferenceValue(preferences::PSS
     return false;
 }
 
-void PrefsListController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
+void PrefsListController::setSwitchValue(const std::string& key, foundation::PlistValue value)
 {
-    m_switchValues.insert_or_assign(specifier->identifier().value_or(""), std::move(value));
+    m_switchValues.insert_or_assign(key, std::move(value));
 }
 
 void PrefsListController::applicationWillEnterForeground()
@@ -189,6 +199,33 @@ preferences::SpecifierList& HostPageController::specifiers()
     return currentList();
 }
 
+PrefsListController* HostPageController::hostRoot() const
+{
+    return dynamic_cast<PrefsListController*>(rootController());
+}
+
+std::string HostPageController::switchKey(const preferences::PSSpecifier& row) const
+{
+    std::string page = specifier() ? specifier()->identifier().value_or("") : std::string();
+    return page + "/" + row.identifier().value_or("");
+}
+
+foundation::PlistValue HostPageController::readPreferenceValue(preferences::PSSpecifier* specifier)
+{
+    PrefsListController* root = hostRoot();
+    return root ? root->switchValue(switchKey(*specifier), *specifier)
+                : PSListController::readPreferenceValue(specifier);
+}
+
+void HostPageController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
+{
+    if (PrefsListController* root = hostRoot()) {
+        root->setSwitchValue(switchKey(*specifier), std::move(value));
+    } else {
+        PSListController::setPreferenceValueSpecifier(std::move(value), specifier);
+    }
+}
+
 void registerSettingsClasses()
 {
     objc::ClassBuilder<HostPageRows>("NSObject");
@@ -201,7 +238,9 @@ void registerSettingsClasses()
         .method<&PrefsListController::hostTableViewDidSelectRowAtIndexPath>("tableView:didSelectRowAtIndexPath:")
         .method<&PrefsListController::readPreferenceValue>("readPreferenceValue:")
         .method<&PrefsListController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
-    objc::ClassBuilder<HostPageController>("PSListController");
+    objc::ClassBuilder<HostPageController>("PSListController")
+        .method<&HostPageController::readPreferenceValue>("readPreferenceValue:")
+        .method<&HostPageController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
 }
 
 }  // namespace device::settings

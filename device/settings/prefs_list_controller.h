@@ -31,6 +31,9 @@ public:
     // The host's switches keep their state for as long as the app runs.
     foundation::PlistValue readPreferenceValue(preferences::PSSpecifier* specifier);
     void setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier);
+    // The state of a switch of the root list or of a host page, by a key unique to the switch.
+    foundation::PlistValue switchValue(const std::string& key, const preferences::PSSpecifier& row) const;
+    void setSwitchValue(const std::string& key, foundation::PlistValue value);
 
     // What the host does when the app returns to the foreground.
     void applicationWillEnterForeground();
@@ -39,12 +42,19 @@ private:
     std::map<std::string, foundation::PlistValue> m_switchValues;
 };
 
-// The page behind an ordinary host entry: the rows its profile entry lists.
+// The page behind an ordinary host entry: the rows its profile entry lists. Its switches keep their
+// state in the root list, so that it outlasts the page.
 class HostPageController : public preferences::PSListController {
 public:
     static constexpr std::string_view className = "HostPageController";
 
     preferences::SpecifierList& specifiers() override;
+    foundation::PlistValue readPreferenceValue(preferences::PSSpecifier* specifier);
+    void setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier);
+
+private:
+    PrefsListController* hostRoot() const;
+    std::string switchKey(const preferences::PSSpecifier& row) const;
 };
 
 // Builds host entries from profile rows, the way the host reads its own plists.

@@ -2,6 +2,7 @@
 
 #include "device/foundation/run_loop.h"
 #include "device/objc/message.h"
+#include "device/uikit/modal_ui.h"
 #include "device/uikit/screen.h"
 
 namespace device::settings {
@@ -36,8 +37,6 @@ std::vector<std::string> SettingsApp::launch()
         m_split = objc::create<uikit::UISplitViewController>();
         m_split->setViewControllers(m_navigation, detail);
         m_window->setRootViewController(m_split);
-        m_window->addSubview(m_navigation->viewShared());
-        m_window->addSubview(detail->viewShared());
         objc::msgSend<void>(m_split.get(), "viewWillAppear:", false);
     } else {
         m_window->setRootViewController(m_navigation);
@@ -52,6 +51,7 @@ void SettingsApp::terminate()
     // Timers keep their targets alive; the run loop lets go of them before the controllers end.
     foundation::RunLoop::main().reset();
     uikit::UIApplication::sharedApplication().reset();
+    uikit::resetModalUI();
     m_split.reset();
     m_navigation.reset();
     m_window.reset();

@@ -4,19 +4,6 @@
 
 namespace device::uikit {
 
-void UIWindow::setRootViewController(std::shared_ptr<UIViewController> controller)
-{
-    if (m_root && m_root->isViewLoaded()) {
-        m_root->view()->removeFromSuperview();
-    }
-    m_root = std::move(controller);
-    if (m_root) {
-        auto view = m_root->viewShared();
-        view->setFrame(bounds());
-        addSubview(view);
-    }
-}
-
 UIApplication& UIApplication::sharedApplication()
 {
     static UIApplication application;

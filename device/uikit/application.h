@@ -1,7 +1,6 @@
 #pragma once
 
-#include "device/uikit/view.h"
-#include "device/uikit/view_controller.h"
+#include "device/uikit/window.h"
 
 #include <memory>
 #include <string>
@@ -9,19 +8,6 @@
 #include <vector>
 
 namespace device::uikit {
-
-class UIWindow : public UIView {
-public:
-    static constexpr std::string_view className = "UIWindow";
-
-    using UIView::UIView;
-
-    UIViewController* rootViewController() const { return m_root.get(); }
-    void setRootViewController(std::shared_ptr<UIViewController> controller);
-
-private:
-    std::shared_ptr<UIViewController> m_root;
-};
 
 class UIApplication {
 public:

@@ -1,5 +1,7 @@
 #include "device/uikit/control.h"
 
+#include "device/uikit/touch.h"
+
 namespace device::uikit {
 
 void UIControl::addTargetActionForControlEvents(objc::id target, objc::SEL action, std::uint32_t events)
@@ -31,6 +33,52 @@ bool UIControl::hasActionsForControlEvents(std::uint32_t events) const
         }
     }
     return false;
+}
+
+void UIControl::touchesBegan(UITouch&)
+{
+    if (!m_enabled) {
+        return;
+    }
+    m_tracking = true;
+    sendActionsForControlEvents(UIControlEventTouchDown);
+}
+
+void UIControl::touchesMoved(UITouch&)
+{
+}
+
+void UIControl::touchesEnded(UITouch& touch)
+{
+    if (!m_tracking) {
+        return;
+    }
+    m_tracking = false;
+    endTracking(pointInside(touch.locationInView(this)) ? TouchRelease::Inside : TouchRelease::Outside);
+}
+
+void UIControl::touchesCancelled(UITouch&)
+{
+    if (m_tracking) {
+        m_tracking = false;
+        sendActionsForControlEvents(UIControlEventTouchCancel);
+    }
+}
+
+void UIControl::endTracking(TouchRelease where)
+{
+    sendActionsForControlEvents(where == TouchRelease::Inside ? UIControlEventTouchUpInside
+                                                              : UIControlEventTouchUpOutside);
+}
+
+void UISwitch::endTracking(TouchRelease where)
+{
+    auto keepAlive = retained<UISwitch>();
+    if (where == TouchRelease::Inside) {
+        m_on = !m_on;
+        sendActionsForControlEvents(UIControlEventValueChanged);
+    }
+    UIControl::endTracking(where);
 }
 
 }  // namespace device::uikit

@@ -12,12 +12,18 @@ enum UIControlEvents : std::uint32_t {
     UIControlEventTouchDown = 1u << 0,
     UIControlEventTouchUpInside = 1u << 6,
     UIControlEventTouchUpOutside = 1u << 7,
+    UIControlEventTouchCancel = 1u << 8,
     UIControlEventValueChanged = 1u << 12,
     UIControlEventEditingDidBegin = 1u << 16,
     UIControlEventEditingChanged = 1u << 17,
     UIControlEventEditingDidEnd = 1u << 18,
 };
 
+enum class TouchRelease { Inside, Outside };
+
+// A control tracks the touches that land on it instead of passing them on: touch-down when the
+// finger lands, then touch-up-inside or touch-up-outside when it lifts (inside its bounds or not),
+// or touch-cancel when a gesture recogniser takes the touch. A disabled control ignores touches.
 class UIControl : public UIView {
 public:
     static constexpr std::string_view className = "UIControl";
@@ -33,6 +39,16 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     bool isSelected() const { return m_selected; }
     void setSelected(bool selected) { m_selected = selected; }
+    bool isTracking() const { return m_tracking; }
+
+    void touchesBegan(UITouch& touch) override;
+    void touchesMoved(UITouch& touch) override;
+    void touchesEnded(UITouch& touch) override;
+    void touchesCancelled(UITouch& touch) override;
+
+protected:
+    // The finger lifted after landing on this control.
+    virtual void endTracking(TouchRelease where);
 
 private:
     struct Registration {
@@ -42,6 +58,7 @@ private:
     std::vector<Registration> m_actions;
     bool m_enabled = true;
     bool m_selected = false;
+    bool m_tracking = false;
 };
 
 class UISwitch : public UIControl {
@@ -52,6 +69,10 @@ public:
 
     bool isOn() const { return m_on; }
     void setOn(bool on) { m_on = on; }
+
+protected:
+    // A tap flips the switch and sends value-changed.
+    void endTracking(TouchRelease where) override;
 
 private:
     bool m_on = false;

@@ -9,7 +9,8 @@ class UIImageView : public UIView {
 public:
     static constexpr std::string_view className = "UIImageView";
 
-    using UIView::UIView;
+    UIImageView() { setUserInteractionEnabled(false); }
+    explicit UIImageView(CGRect frame) : UIView(frame) { setUserInteractionEnabled(false); }
 
     UIImage* image() const { return m_image.get(); }
     void setImage(std::shared_ptr<UIImage> image) { m_image = std::move(image); }

@@ -21,7 +21,9 @@ class UILabel : public UIView {
 public:
     static constexpr std::string_view className = "UILabel";
 
-    using UIView::UIView;
+    // Takes no touches unless told to, as on the platform.
+    UILabel() { setUserInteractionEnabled(false); }
+    explicit UILabel(CGRect frame) : UIView(frame) { setUserInteractionEnabled(false); }
 
     const std::string& text() const { return m_text; }
     void setText(std::string text) { m_text = std::move(text); }

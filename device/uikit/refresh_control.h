@@ -4,6 +4,7 @@
 
 namespace device::uikit {
 
+// Lies above a scroll view's content; the scroll view starts it when pulled (see UIScrollView).
 class UIRefreshControl : public UIControl {
 public:
     static constexpr std::string_view className = "UIRefreshControl";
@@ -12,7 +13,8 @@ public:
 
     bool isRefreshing() const { return m_refreshing; }
     void beginRefreshing() { m_refreshing = true; }
-    void endRefreshing() { m_refreshing = false; }
+    // The scroll view gives back the room the control was shown in.
+    void endRefreshing();
     const UIColor& tintColor() const { return m_tintColor; }
     void setTintColor(UIColor color) { m_tintColor = std::move(color); }
 

@@ -19,6 +19,12 @@ public:
 
     void forwardViewWillAppear(bool animated);
 
+    void viewWillLayoutSubviews() override;
+    std::vector<UIViewController*> childViewControllers() const override;
+
+protected:
+    std::shared_ptr<UIView> loadView() override;
+
 private:
     std::shared_ptr<UINavigationController> m_master;
     std::shared_ptr<UINavigationController> m_detail;

@@ -1,9 +1,12 @@
 #include "device/uikit/table_view.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/refresh_control.h"
+#include "device/uikit/touch.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace device::uikit {
 
@@ -29,11 +32,21 @@ double footerHeight(const std::optional<std::string>& footer, double width)
     return lines * kFooterLineHeight + 8;
 }
 
+std::shared_ptr<UILabel> sectionLabel(const std::string& text)
+{
+    auto label = objc::create<UILabel>();
+    label->setText(text);
+    label->setFont(UIFont::systemFontOfSize(13));
+    label->setTextColor(UIColor::rgba(0.43, 0.43, 0.45));
+    return label;
+}
+
 }  // namespace
 
 void UITableView::setDataSource(objc::id dataSource)
 {
     m_dataSource = weakOf(dataSource);
+    m_needsReload = true;
 }
 
 void UITableView::setDelegate(objc::id delegate)
@@ -50,6 +63,23 @@ std::optional<std::string> UITableView::askTitle(const char* selector, long sect
     return objc::msgSend<std::optional<std::string>>(source, selector, const_cast<UITableView*>(this), section);
 }
 
+long UITableView::askSectionCount() const
+{
+    objc::id source = dataSource();
+    if (!source) {
+        return 0;
+    }
+    return objc::respondsTo(source, "numberOfSectionsInTableView:")
+               ? objc::msgSend<long>(source, "numberOfSectionsInTableView:", const_cast<UITableView*>(this))
+               : 1;
+}
+
+long UITableView::askRowCount(long section) const
+{
+    return objc::msgSend<long>(dataSource(), "tableView:numberOfRowsInSection:", const_cast<UITableView*>(this),
+                               section);
+}
+
 void UITableView::clearLayout()
 {
     for (auto& section : m_sections) {
@@ -64,9 +94,11 @@ void UITableView::clearLayout()
         }
     }
     m_sections.clear();
+    m_reorder.reset();
+    m_touchedRow.reset();
 }
 
-void UITableView::layoutIfNeeded() const
+void UITableView::reloadIfNeeded() const
 {
     if (m_needsReload) {
         const_cast<UITableView*>(this)->reloadData();
@@ -79,29 +111,16 @@ void UITableView::reloadData()
     m_needsReload = false;
     clearLayout();
     objc::id source = dataSource();
-    if (!source) {
-        setContentSize({frame().width(), 0});
-        return;
-    }
-    long sections = objc::respondsTo(source, "numberOfSectionsInTableView:")
-                        ? objc::msgSend<long>(source, "numberOfSectionsInTableView:", this)
-                        : 1;
-    double width = frame().width();
-    double y = 0;
+    long sections = askSectionCount();
     for (long s = 0; s < sections; ++s) {
         Section section;
         section.header = askTitle("tableView:titleForHeaderInSection:", s);
         section.footer = askTitle("tableView:titleForFooterInSection:", s);
-        y += kSectionGap;
         if (section.header && !section.header->empty()) {
-            section.headerLabel = objc::create<UILabel>(CGRectMake(15, y - 6, width - 30, kHeaderTextHeight));
-            section.headerLabel->setText(*section.header);
-            section.headerLabel->setFont(UIFont::systemFontOfSize(13));
-            section.headerLabel->setTextColor(UIColor::rgba(0.43, 0.43, 0.45));
+            section.headerLabel = sectionLabel(*section.header);
             addSubview(section.headerLabel);
-            y += kHeaderTextHeight;
         }
-        long rows = objc::msgSend<long>(source, "tableView:numberOfRowsInSection:", this, s);
+        long rows = askRowCount(s);
         for (long r = 0; r < rows; ++r) {
             auto cell = objc::msgSend<std::shared_ptr<UITableViewCell>>(source, "tableView:cellForRowAtIndexPath:", this,
                                                                       NSIndexPath{s, r});
@@ -109,31 +128,70 @@ void UITableView::reloadData()
                 cell = objc::create<UITableViewCell>();
                 cell->setUp();
             }
-            cell->setFrame(CGRectMake(0, y, width, kRowHeight));
-            cell->setEditing(m_editing);
-            cell->layoutSubviews();
             addSubview(cell);
+            if (m_editing) {
+                configureEditing(*cell, {s, r});
+            }
+            cell->setEditing(m_editing);
             section.cells.push_back(cell);
-            y += kRowHeight;
         }
-        double footer = footerHeight(section.footer, width);
-        if (footer > 0) {
-            section.footerLabel = objc::create<UILabel>(CGRectMake(15, y + 6, width - 30, footer - 8));
-            section.footerLabel->setText(*section.footer);
-            section.footerLabel->setFont(UIFont::systemFontOfSize(13));
+        if (footerHeight(section.footer, frame().width()) > 0) {
+            section.footerLabel = sectionLabel(*section.footer);
             section.footerLabel->setNumberOfLines(0);
-            section.footerLabel->setTextColor(UIColor::rgba(0.43, 0.43, 0.45));
             addSubview(section.footerLabel);
-            y += footer;
         }
         m_sections.push_back(std::move(section));
     }
+    layoutRows();
+}
+
+void UITableView::layoutRows()
+{
+    double width = frame().width();
+    double y = 0;
+    if (m_tableHeaderView) {
+        m_tableHeaderView->setFrame(CGRectMake(0, 0, width, m_tableHeaderView->frame().height()));
+        y = m_tableHeaderView->frame().height();
+    }
+    for (auto& section : m_sections) {
+        y += kSectionGap;
+        if (section.headerLabel) {
+            section.headerLabel->setFrame(CGRectMake(15, y - 6, width - 30, kHeaderTextHeight));
+            y += kHeaderTextHeight;
+        }
+        for (auto& cell : section.cells) {
+            if (!m_reorder || m_reorder->cell != cell) {
+                cell->setFrame(CGRectMake(0, y, width, kRowHeight));
+                cell->layoutSubviews();
+            }
+            y += kRowHeight;
+        }
+        if (section.footerLabel) {
+            double footer = footerHeight(section.footer, width);
+            section.footerLabel->setFrame(CGRectMake(15, y + 6, width - 30, footer - 8));
+            y += footer;
+        }
+    }
+    for (const auto& subview : subviews()) {
+        if (auto* control = dynamic_cast<UIRefreshControl*>(subview.get())) {
+            control->setFrame(CGRectMake(0, -control->frame().height(), width, control->frame().height()));
+        }
+    }
     setContentSize({width, y + kSectionGap});
+    m_laidOutWidth = width;
+}
+
+void UITableView::layoutSubviews()
+{
+    UIScrollView::layoutSubviews();
+    reloadIfNeeded();
+    if (frame().width() != m_laidOutWidth) {
+        layoutRows();
+    }
 }
 
 long UITableView::numberOfRowsInSection(long section) const
 {
-    layoutIfNeeded();
     if (section < 0 || section >= numberOfSections()) {
         return 0;
     }
@@ -142,21 +200,18 @@ long UITableView::numberOfRowsInSection(long section) const
 
 std::optional<std::string> UITableView::headerTitle(long section) const
 {
-    layoutIfNeeded();
     return section >= 0 && section < numberOfSections() ? m_sections[static_cast<std::size_t>(section)].header
                                                         : std::nullopt;
 }
 
 std::optional<std::string> UITableView::footerTitle(long section) const
 {
-    layoutIfNeeded();
     return section >= 0 && section < numberOfSections() ? m_sections[static_cast<std::size_t>(section)].footer
                                                         : std::nullopt;
 }
 
 UITableViewCell* UITableView::cellForRowAtIndexPath(NSIndexPath indexPath) const
 {
-    layoutIfNeeded();
     if (indexPath.row < 0 || indexPath.row >= numberOfRowsInSection(indexPath.section)) {
         return nullptr;
     }
@@ -165,7 +220,7 @@ UITableViewCell* UITableView::cellForRowAtIndexPath(NSIndexPath indexPath) const
 
 std::optional<NSIndexPath> UITableView::indexPathForCell(const UITableViewCell* cell) const
 {
-    layoutIfNeeded();
+    reloadIfNeeded();
     for (std::size_t s = 0; s < m_sections.size(); ++s) {
         const auto& cells = m_sections[s].cells;
         for (std::size_t r = 0; r < cells.size(); ++r) {
@@ -179,7 +234,7 @@ std::optional<NSIndexPath> UITableView::indexPathForCell(const UITableViewCell* 
 
 std::optional<NSIndexPath> UITableView::indexPathForRowAtPoint(CGPoint point) const
 {
-    layoutIfNeeded();
+    reloadIfNeeded();
     for (std::size_t s = 0; s < m_sections.size(); ++s) {
         const auto& cells = m_sections[s].cells;
         for (std::size_t r = 0; r < cells.size(); ++r) {
@@ -199,7 +254,7 @@ CGRect UITableView::rectForRowAtIndexPath(NSIndexPath indexPath) const
 
 std::vector<UITableViewCell*> UITableView::visibleCells() const
 {
-    layoutIfNeeded();
+    reloadIfNeeded();
     std::vector<UITableViewCell*> visible;
     CGRect shown = bounds();
     for (const auto& section : m_sections) {
@@ -213,22 +268,51 @@ std::vector<UITableViewCell*> UITableView::visibleCells() const
     return visible;
 }
 
-void UITableView::setEditing(bool editing)
+void UITableView::setTableHeaderView(std::shared_ptr<UIView> view)
 {
-    m_editing = editing;
-    for (auto& section : m_sections) {
-        for (auto& cell : section.cells) {
-            cell->setEditing(editing);
-        }
+    if (m_tableHeaderView) {
+        m_tableHeaderView->removeFromSuperview();
     }
+    m_tableHeaderView = std::move(view);
+    if (m_tableHeaderView) {
+        addSubview(m_tableHeaderView);
+    }
+    layoutRows();
 }
 
 void UITableView::selectRowAtIndexPath(NSIndexPath indexPath)
 {
+    auto keepAlive = retained<UITableView>();
     objc::id target = delegate();
     if (objc::respondsTo(target, "tableView:didSelectRowAtIndexPath:")) {
         objc::msgSend<void>(target, "tableView:didSelectRowAtIndexPath:", this, indexPath);
     }
+}
+
+void UITableView::touchesBegan(UITouch& touch)
+{
+    m_touchedRow = m_editing ? std::nullopt : indexPathForRowAtPoint(touch.locationInView(this));
+}
+
+void UITableView::touchesMoved(UITouch&)
+{
+}
+
+void UITableView::touchesEnded(UITouch& touch)
+{
+    auto touched = std::exchange(m_touchedRow, std::nullopt);
+    if (m_editing) {
+        hideDeleteConfirmations();
+        return;
+    }
+    if (touched && indexPathForRowAtPoint(touch.locationInView(this)) == touched) {
+        selectRowAtIndexPath(*touched);
+    }
+}
+
+void UITableView::touchesCancelled(UITouch&)
+{
+    m_touchedRow.reset();
 }
 
 }  // namespace device::uikit

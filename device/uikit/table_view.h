@@ -12,8 +12,21 @@
 
 namespace device::uikit {
 
+enum class UITableViewRowAnimation : long { Fade = 0, Right = 1, Left = 2, Top = 3, Bottom = 4, None = 5, Middle = 6,
+                                            Automatic = 100 };
+
 // A grouped table. It asks its data source and delegate through the runtime, by the platform's
 // selectors, so whichever implementation a class has at that moment is the one that answers.
+//
+// Touches: a tap on a row (not on a control in it) tells the delegate
+// tableView:didSelectRowAtIndexPath:, except in editing mode. In editing mode each row asks
+// tableView:editingStyleForRowAtIndexPath: (delete when unanswered),
+// tableView:shouldIndentWhileEditingRowAtIndexPath: (yes) and tableView:canMoveRowAtIndexPath:
+// (yes, when the data source answers tableView:moveRowAtIndexPath:toIndexPath: at all). A tap on a
+// row's delete control shows its "Delete" button, a tap on that button (or on an insert control)
+// sends tableView:commitEditingStyle:forRowAtIndexPath:, and a row dragged by its reorder control
+// and let go over another row's place takes that place: the data source hears
+// tableView:moveRowAtIndexPath:toIndexPath: and the table moves the row without reloading.
 class UITableView : public UIScrollView {
 public:
     static constexpr std::string_view className = "UITableView";
@@ -22,6 +35,7 @@ public:
 
     using UIScrollView::UIScrollView;
 
+    // A new data source makes the table ask again for everything.
     void setDataSource(objc::id dataSource);
     void setDelegate(objc::id delegate);
     objc::Object* dataSource() const { return m_dataSource.lock().get(); }
@@ -29,14 +43,14 @@ public:
 
     // Asks the data source again for everything and lays the rows out; cells become subviews.
     void reloadData();
-    // Defers the reload to the next question asked of the table, so that a burst of list changes
-    // costs one reload.
+    // Defers the reload to the next question asked of the table or the next layout, so that a
+    // burst of list changes costs one reload.
     void setNeedsReload() { m_needsReload = true; }
-    void layoutIfNeeded() const;
+    void reloadIfNeeded() const;
 
     long numberOfSections() const
     {
-        layoutIfNeeded();
+        reloadIfNeeded();
         return static_cast<long>(m_sections.size());
     }
     long numberOfRowsInSection(long section) const;
@@ -48,13 +62,36 @@ public:
     CGRect rectForRowAtIndexPath(NSIndexPath indexPath) const;
     std::vector<UITableViewCell*> visibleCells() const;
 
+    // Shown above the first section, as wide as the table.
+    UIView* tableHeaderView() const { return m_tableHeaderView.get(); }
+    void setTableHeaderView(std::shared_ptr<UIView> view);
+
     bool isEditing() const { return m_editing; }
-    void setEditing(bool editing);
+    void setEditingAnimated(bool editing, bool animated);
+
+    // Row and section deletions between beginUpdates and endUpdates apply together at the end, as
+    // they stood before the block; the data source must then answer the counts that remain, or
+    // the app ends as on the platform.
+    void beginUpdates();
+    void endUpdates();
+    void deleteRowsAtIndexPathsWithRowAnimation(const std::vector<NSIndexPath>& indexPaths,
+                                                UITableViewRowAnimation animation);
+    void deleteSectionsWithRowAnimation(const std::vector<long>& sections, UITableViewRowAnimation animation);
 
     // What a tap on a row does: the delegate hears tableView:didSelectRowAtIndexPath:.
     void selectRowAtIndexPath(NSIndexPath indexPath);
 
+    void layoutSubviews() override;
+    void touchesBegan(UITouch& touch) override;
+    void touchesMoved(UITouch& touch) override;
+    void touchesEnded(UITouch& touch) override;
+    void touchesCancelled(UITouch& touch) override;
+
 private:
+    friend class UITableViewCellEditControl;
+    friend class UITableViewCellReorderControl;
+    friend class UITableViewCellDeleteConfirmationButton;
+
     struct Section {
         std::optional<std::string> header;
         std::optional<std::string> footer;
@@ -62,15 +99,43 @@ private:
         std::shared_ptr<UILabel> footerLabel;
         std::vector<std::shared_ptr<UITableViewCell>> cells;
     };
+    struct Reorder {
+        std::shared_ptr<UITableViewCell> cell;
+        NSIndexPath from;
+        CGRect slot;
+        double grab;
+    };
 
     void clearLayout();
+    void layoutRows();
+    long askSectionCount() const;
+    long askRowCount(long section) const;
     std::optional<std::string> askTitle(const char* selector, long section) const;
+    void configureEditing(UITableViewCell& cell, NSIndexPath indexPath);
+    void applyUpdates();
+    void hideDeleteConfirmations();
+
+    void editControlTapped(UITableViewCell& cell);
+    void deleteConfirmationTapped(UITableViewCell& cell);
+    void commitEditingStyle(UITableViewCellEditingStyle style, NSIndexPath indexPath);
+    void reorderBegan(UITableViewCell& cell, CGPoint point);
+    void reorderMoved(CGPoint point);
+    void reorderEnded(CGPoint point);
+    void reorderCancelled();
+    NSIndexPath dropIndexPath(const Reorder& reorder, double y) const;
 
     std::weak_ptr<objc::Object> m_dataSource;
     std::weak_ptr<objc::Object> m_delegate;
     std::vector<Section> m_sections;
+    std::shared_ptr<UIView> m_tableHeaderView;
     bool m_editing = false;
     bool m_needsReload = false;
+    double m_laidOutWidth = -1;
+    int m_updateDepth = 0;
+    std::vector<NSIndexPath> m_deletedRows;
+    std::vector<long> m_deletedSections;
+    std::optional<NSIndexPath> m_touchedRow;
+    std::optional<Reorder> m_reorder;
 };
 
 }  // namespace device::uikit

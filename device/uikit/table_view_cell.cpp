@@ -1,10 +1,19 @@
 #include "device/uikit/table_view_cell.h"
 
 #include "device/objc/object.h"
+#include "device/uikit/table_view_cell_controls.h"
 
 #include <algorithm>
 
 namespace device::uikit {
+
+namespace {
+
+constexpr double kEditControlWidth = 38;
+constexpr double kReorderControlWidth = 40;
+constexpr double kDeleteButtonWidth = 82;
+
+}  // namespace
 
 UITableViewCell::UITableViewCell(UITableViewCellStyle style) : UIView(CGRectMake(0, 0, 320, 44)), m_style(style)
 {
@@ -16,7 +25,8 @@ void UITableViewCell::setUp()
     if (m_contentView) {
         return;
     }
-    m_contentView = objc::create<UIView>();
+    m_contentView = objc::create<UIScrollView>();
+    m_contentView->setScrollEnabled(false);
     m_imageView = objc::create<UIImageView>();
     m_textLabel = objc::create<UILabel>();
     m_detailTextLabel = objc::create<UILabel>();
@@ -41,23 +51,99 @@ void UITableViewCell::setAccessoryView(std::shared_ptr<UIView> view)
     layoutSubviews();
 }
 
+void UITableViewCell::setEditing(bool editing)
+{
+    m_editing = editing;
+    if (!editing) {
+        setShowingDeleteConfirmation(false);
+    }
+    syncEditingControls();
+    layoutSubviews();
+}
+
+void UITableViewCell::setEditingControls(UITableViewCellEditingStyle style, bool showsReorderControl, bool indents)
+{
+    m_editingStyle = style;
+    m_showsReorderControl = showsReorderControl;
+    m_indentsWhileEditing = indents;
+    syncEditingControls();
+    layoutSubviews();
+}
+
+void UITableViewCell::syncEditingControls()
+{
+    bool wantsEditControl = m_editing && m_editingStyle != UITableViewCellEditingStyle::None;
+    if (wantsEditControl && !m_editControl) {
+        m_editControl = objc::create<UITableViewCellEditControl>();
+        addSubview(m_editControl);
+    } else if (!wantsEditControl && m_editControl) {
+        m_editControl->removeFromSuperview();
+        m_editControl.reset();
+    }
+    if (m_editControl) {
+        m_editControl->setEditingStyle(m_editingStyle);
+    }
+    bool wantsReorderControl = m_editing && m_showsReorderControl;
+    if (wantsReorderControl && !m_reorderControl) {
+        m_reorderControl = objc::create<UITableViewCellReorderControl>();
+        addSubview(m_reorderControl);
+    } else if (!wantsReorderControl && m_reorderControl) {
+        m_reorderControl->removeFromSuperview();
+        m_reorderControl.reset();
+    }
+}
+
+void UITableViewCell::setShowingDeleteConfirmation(bool showing)
+{
+    if (showing == showingDeleteConfirmation()) {
+        return;
+    }
+    if (showing) {
+        m_deleteButton = UITableViewCellDeleteConfirmationButton::make();
+        addSubview(m_deleteButton);
+    } else {
+        m_deleteButton->removeFromSuperview();
+        m_deleteButton.reset();
+    }
+    layoutSubviews();
+}
+
 void UITableViewCell::layoutSubviews()
 {
+    UIView::layoutSubviews();
     if (!m_contentView) {
         return;
     }
     double width = frame().width();
     double height = frame().height();
+    double left = 0;
+    double right = width;
+    if (m_editControl) {
+        m_editControl->setFrame(CGRectMake(0, 0, kEditControlWidth, height));
+        left = m_indentsWhileEditing ? kEditControlWidth : 0;
+    }
+    if (m_reorderControl) {
+        right -= kReorderControlWidth;
+        m_reorderControl->setFrame(CGRectMake(right, 0, kReorderControlWidth, height));
+    }
+    if (m_deleteButton) {
+        right = width - kDeleteButtonWidth;
+        m_deleteButton->setFrame(CGRectMake(right, 0, kDeleteButtonWidth, height));
+    }
+    bool accessoryShown = !(m_editing && m_hidesAccessoryWhenEditing);
     double accessoryWidth = 0;
     if (m_accessoryView) {
+        m_accessoryView->setHidden(!accessoryShown);
         CGRect accessory = m_accessoryView->frame();
-        accessoryWidth = accessory.width() + 15;
-        m_accessoryView->setFrame(CGRectMake(width - accessoryWidth, (height - accessory.height()) / 2,
+        if (accessoryShown) {
+            accessoryWidth = accessory.width() + 15;
+        }
+        m_accessoryView->setFrame(CGRectMake(right - accessory.width() - 15, (height - accessory.height()) / 2,
                                              accessory.width(), accessory.height()));
-    } else if (m_accessoryType != UITableViewCellAccessoryType::None) {
+    } else if (m_accessoryType != UITableViewCellAccessoryType::None && accessoryShown) {
         accessoryWidth = 33;
     }
-    m_contentView->setFrame(CGRectMake(m_contentView->frame().minX(), 0, width - accessoryWidth, height));
+    m_contentView->setFrame(CGRectMake(left, 0, std::max(0.0, right - left - accessoryWidth), height));
     double x = 15;
     if (m_imageView->image()) {
         m_imageView->setFrame(CGRectMake(15, (height - 29) / 2, 29, 29));

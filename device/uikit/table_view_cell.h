@@ -2,6 +2,7 @@
 
 #include "device/uikit/image_view.h"
 #include "device/uikit/label.h"
+#include "device/uikit/scroll_view.h"
 #include "device/uikit/view.h"
 
 #include <memory>
@@ -10,8 +11,16 @@ namespace device::uikit {
 
 enum class UITableViewCellAccessoryType { None = 0, DisclosureIndicator = 1, DetailDisclosureButton = 2, Checkmark = 3 };
 enum class UITableViewCellStyle { Default = 0, Value1 = 1, Value2 = 2, Subtitle = 3 };
+enum class UITableViewCellEditingStyle : long { None = 0, Delete = 1, Insert = 2 };
 
-// A cell's first subview is its content view, which holds the image, the text and the detail text.
+class UIButton;
+class UITableViewCellEditControl;
+class UITableViewCellReorderControl;
+
+// A cell's first subview is its content view, a horizontally scrollable view (it does not scroll
+// under a finger; its offset is set in code) holding the image, the text and the detail text. In a
+// table's editing mode the cell shows a delete or insert control on its left, a reorder control
+// on its right, and after a tap on the delete control a "Delete" button.
 class UITableViewCell : public UIView {
 public:
     static constexpr std::string_view className = "UITableViewCell";
@@ -28,21 +37,38 @@ public:
     void setAccessoryView(std::shared_ptr<UIView> view);
     UITableViewCellAccessoryType accessoryType() const { return m_accessoryType; }
     void setAccessoryType(UITableViewCellAccessoryType type) { m_accessoryType = type; }
-    bool isEditing() const { return m_editing; }
-    void setEditing(bool editing) { m_editing = editing; }
+    bool hidesAccessoryWhenEditing() const { return m_hidesAccessoryWhenEditing; }
+    void setHidesAccessoryWhenEditing(bool hides) { m_hidesAccessoryWhenEditing = hides; }
 
-    // Places the content view, image, labels and accessory inside the cell's current frame.
-    void layoutSubviews();
+    bool isEditing() const { return m_editing; }
+    void setEditing(bool editing);
+    // What the table's data source and delegate answered for this row.
+    void setEditingControls(UITableViewCellEditingStyle style, bool showsReorderControl, bool indents);
+    UITableViewCellEditingStyle editingStyle() const { return m_editingStyle; }
+    bool showingDeleteConfirmation() const { return m_deleteButton != nullptr; }
+    void setShowingDeleteConfirmation(bool showing);
+
+    // Places the controls, the content view, image, labels and accessory inside the cell's frame.
+    void layoutSubviews() override;
 
 private:
+    void syncEditingControls();
+
     UITableViewCellStyle m_style;
-    std::shared_ptr<UIView> m_contentView;
+    std::shared_ptr<UIScrollView> m_contentView;
     std::shared_ptr<UILabel> m_textLabel;
     std::shared_ptr<UILabel> m_detailTextLabel;
     std::shared_ptr<UIImageView> m_imageView;
     std::shared_ptr<UIView> m_accessoryView;
     UITableViewCellAccessoryType m_accessoryType = UITableViewCellAccessoryType::None;
+    bool m_hidesAccessoryWhenEditing = true;
     bool m_editing = false;
+    UITableViewCellEditingStyle m_editingStyle = UITableViewCellEditingStyle::None;
+    bool m_showsReorderControl = false;
+    bool m_indentsWhileEditing = true;
+    std::shared_ptr<UITableViewCellEditControl> m_editControl;
+    std::shared_ptr<UITableViewCellReorderControl> m_reorderControl;
+    std::shared_ptr<UIButton> m_deleteButton;
 };
 
 }  // namespace device::uikit

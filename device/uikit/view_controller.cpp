@@ -2,6 +2,7 @@
 
 #include "device/foundation/run_loop.h"
 #include "device/objc/message.h"
+#include "device/uikit/application.h"
 #include "device/uikit/navigation_controller.h"
 #include "device/uikit/screen.h"
 
@@ -24,6 +25,14 @@ void runCompletion(bool animated, std::function<void()> completion)
     }
 }
 
+// Presented views lie in the window above their presenters.
+void arrangeKeyWindow()
+{
+    if (UIWindow* window = UIApplication::sharedApplication().keyWindow()) {
+        window->layoutSubviews();
+    }
+}
+
 }  // namespace
 
 UIView* UIViewController::view()
@@ -34,9 +43,20 @@ UIView* UIViewController::view()
 std::shared_ptr<UIView> UIViewController::viewShared()
 {
     if (!m_view) {
-        m_view = loadView();
+        setView(loadView());
     }
     return m_view;
+}
+
+void UIViewController::setView(std::shared_ptr<UIView> view)
+{
+    if (m_view) {
+        m_view->m_viewController.reset();
+    }
+    m_view = std::move(view);
+    if (m_view) {
+        m_view->m_viewController = retained<UIViewController>();
+    }
 }
 
 std::shared_ptr<UIView> UIViewController::loadView()
@@ -89,6 +109,8 @@ void UIViewController::presentViewControllerAnimated(std::shared_ptr<UIViewContr
     } else {
         controller->viewShared()->setFrame(screen);
     }
+    controller->viewWillLayoutSubviews();
+    arrangeKeyWindow();
     objc::msgSend<void>(controller.get(), "viewWillAppear:", animated);
     runCompletion(animated, std::move(completion));
 }
@@ -104,6 +126,11 @@ void UIViewController::dismissViewControllerAnimated(bool animated, std::functio
     auto dismissed = std::move(m_presented);
     m_presented.reset();
     dismissed->m_presenting.reset();
+    arrangeKeyWindow();
+    // The dismissed page leaves the screen, and so does any first responder inside it.
+    if (dismissed->isViewLoaded()) {
+        dismissed->view()->endEditing(true);
+    }
     // A full-screen page covered its presenter, which appears again once the transition has begun:
     // on the next turn of the run loop, after the code that asked for the dismissal has finished.
     if (dismissed->modalPresentationStyle() != UIModalPresentationStyle::FormSheet

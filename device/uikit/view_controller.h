@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace device::uikit {
 
@@ -24,7 +25,11 @@ public:
     UIView* view();
     std::shared_ptr<UIView> viewShared();
     bool isViewLoaded() const { return m_view != nullptr; }
-    void setView(std::shared_ptr<UIView> view) { m_view = std::move(view); }
+    void setView(std::shared_ptr<UIView> view);
+    // Called whenever the view lays out its subviews: a container places its children's views here.
+    virtual void viewWillLayoutSubviews() {}
+    // The controllers whose views this controller's view holds.
+    virtual std::vector<UIViewController*> childViewControllers() const { return {}; }
 
     const std::string& title() const { return m_title; }
     void setTitle(std::string title);

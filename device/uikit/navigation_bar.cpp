@@ -1,0 +1,133 @@
+#include "device/uikit/navigation_bar.h"
+
+#include <algorithm>
+
+namespace device::uikit {
+
+namespace {
+
+constexpr double kSideMargin = 8;
+const UIColor kTint = UIColor::rgba(0, 0.48, 1);
+const UIColor kDisabledTint = UIColor::white(0.75);
+
+// Bar buttons are as wide as their title at 17 points, roughly 9 points a character.
+double buttonWidth(const std::string& title)
+{
+    auto characters = std::count_if(title.begin(), title.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return static_cast<double>(characters) * 9 + 12;
+}
+
+std::shared_ptr<UINavigationButton> makeButton(const std::string& title)
+{
+    auto button = objc::create<UINavigationButton>();
+    button->setTitle(title);
+    button->setTitleColor(kTint);
+    return button;
+}
+
+}  // namespace
+
+void UINavigationButton::endTracking(TouchRelease where)
+{
+    auto keepAlive = retained<UINavigationButton>();
+    UIButton::endTracking(where);
+    if (where == TouchRelease::Inside && m_tapAction) {
+        auto action = m_tapAction;
+        action();
+    }
+}
+
+void UINavigationBar::showItem(const std::string& title, std::optional<std::string> backTitle,
+                               UIBarButtonItem* left, UIBarButtonItem* right)
+{
+    if (!m_title) {
+        m_title = objc::create<UILabel>();
+        m_title->setFont(UIFont::boldSystemFontOfSize(17));
+        m_title->setTextAlignment(NSTextAlignment::Center);
+        addSubview(m_title);
+    }
+    m_title->setText(title);
+    if (backTitle && !left) {
+        if (!m_back) {
+            m_back = makeButton(*backTitle);
+            m_back->setTapAction([weakBar = weak_from_this()] {
+                auto bar = std::static_pointer_cast<UINavigationBar>(weakBar.lock());
+                if (bar && bar->m_backAction) {
+                    auto action = bar->m_backAction;
+                    action();
+                }
+            });
+            addSubview(m_back);
+        }
+        m_back->setTitle(*backTitle);
+    } else if (m_back) {
+        m_back->removeFromSuperview();
+        m_back.reset();
+    }
+    showInSlot(m_left, left);
+    showInSlot(m_right, right);
+    layoutSubviews();
+}
+
+void UINavigationBar::showInSlot(ItemSlot& slot, UIBarButtonItem* item)
+{
+    if (!item) {
+        if (slot.button) {
+            slot.button->removeFromSuperview();
+        }
+        slot = {};
+        return;
+    }
+    if (slot.button && slot.item.lock().get() == item && slot.title == item->title()
+        && slot.enabled == item->isEnabled()) {
+        return;
+    }
+    if (!slot.button) {
+        slot.button = makeButton(item->title());
+        addSubview(slot.button);
+    }
+    slot.item = item->retained<UIBarButtonItem>();
+    slot.title = item->title();
+    slot.enabled = item->isEnabled();
+    slot.button->setTitle(slot.title);
+    slot.button->setEnabled(slot.enabled);
+    slot.button->setTitleColor(slot.enabled ? kTint : kDisabledTint);
+    slot.button->setTapAction([weak = slot.item] {
+        if (auto tapped = weak.lock()) {
+            tapped->sendAction();
+        }
+    });
+}
+
+UIView* UINavigationBar::viewForBarButtonItem(const UIBarButtonItem* item) const
+{
+    for (const ItemSlot* slot : {&m_left, &m_right}) {
+        if (item && slot->button && slot->item.lock().get() == item) {
+            return slot->button.get();
+        }
+    }
+    return nullptr;
+}
+
+void UINavigationBar::layoutSubviews()
+{
+    UIView::layoutSubviews();
+    double width = frame().width();
+    double top = frame().height() - kHeight;
+    double leftWidth = 0;
+    double rightWidth = 0;
+    if (UINavigationButton* left = m_left.button ? m_left.button.get() : m_back.get()) {
+        leftWidth = buttonWidth(left->title());
+        left->setFrame(CGRectMake(kSideMargin, top, leftWidth, kHeight));
+    }
+    if (m_right.button) {
+        rightWidth = buttonWidth(m_right.button->title());
+        m_right.button->setFrame(CGRectMake(width - kSideMargin - rightWidth, top, rightWidth, kHeight));
+    }
+    if (m_title) {
+        double side = std::max(leftWidth, rightWidth) + 2 * kSideMargin;
+        m_title->setFrame(CGRectMake(side, top, std::max(0.0, width - 2 * side), kHeight));
+    }
+}
+
+}  // namespace device::uikit
