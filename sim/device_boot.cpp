@@ -17,7 +17,7 @@ std::string deviceFolderName(const std::string& device)
 
 std::optional<std::filesystem::path> dataDirectory(const char* xdgDataHome, const char* home)
 {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is to be ignored, as the XDG base directory rules say.
     if (xdgDataHome && std::filesystem::path(xdgDataHome).is_absolute()) {
         return std::filesystem::path(xdgDataHome) / "velmora-sim";
     }
