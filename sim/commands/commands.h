@@ -21,7 +21,17 @@ CommandResult expect(Simulator& simulator, const Arguments& arguments);
 CommandResult expectNot(Simulator& simulator, const Arguments& arguments);
 CommandResult echo(Simulator& simulator, const Arguments& arguments);
 CommandResult help(Simulator& simulator, const Arguments& arguments);
-// Touch input and screenshots are not simulated yet.
+CommandResult tap(Simulator& simulator, const Arguments& arguments);
+CommandResult toggle(Simulator& simulator, const Arguments& arguments);
+CommandResult swipe(Simulator& simulator, const Arguments& arguments);
+CommandResult dragRow(Simulator& simulator, const Arguments& arguments);
+CommandResult deleteRow(Simulator& simulator, const Arguments& arguments);
+CommandResult pull(Simulator& simulator, const Arguments& arguments);
+CommandResult scroll(Simulator& simulator, const Arguments& arguments);
+CommandResult type(Simulator& simulator, const Arguments& arguments);
+CommandResult erase(Simulator& simulator, const Arguments& arguments);
+CommandResult back(Simulator& simulator, const Arguments& arguments);
+// Screenshots need a raster renderer of the view tree, which does not exist yet.
 CommandResult notAvailableYet(Simulator& simulator, const Arguments& arguments);
 
 }  // namespace sim::commands

@@ -48,7 +48,7 @@ CommandResult help(Simulator& simulator, const Arguments& arguments)
 
 CommandResult notAvailableYet(Simulator&, const Arguments&)
 {
-    return CommandResult::error("not available yet: this simulator does not deliver touches or take screenshots");
+    return CommandResult::error("not available yet: this simulator does not take screenshots");
 }
 
 }  // namespace sim::commands
