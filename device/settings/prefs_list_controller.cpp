@@ -106,11 +106,7 @@ void PrefsListController::showController(std::shared_ptr<uikit::UIViewController
         PSListController::showController(std::move(controller));
         return;
     }
-    auto* detail = split->detail();
-    while (detail->viewControllers().size() > 1) {
-        detail->popViewControllerAnimated(false);
-    }
-    detail->pushViewControllerAnimated(std::move(controller), false);
+    split->detail()->setViewControllersAnimated({std::move(controller)}, false);
 }
 
 void PrefsListController::hostReloadSpecifiers()

@@ -50,6 +50,21 @@ std::shared_ptr<UIViewController> UINavigationController::popViewControllerAnima
     return popped;
 }
 
+void UINavigationController::setViewControllersAnimated(std::vector<std::shared_ptr<UIViewController>> controllers,
+                                                        bool animated)
+{
+    std::erase(controllers, nullptr);
+    if (controllers.empty()) {
+        return;
+    }
+    for (const auto& controller : controllers) {
+        adopt(controller);
+    }
+    m_stack = std::move(controllers);
+    layoutIfLoaded();
+    objc::msgSend<void>(m_stack.back().get(), "viewWillAppear:", animated);
+}
+
 void UINavigationController::forwardViewWillAppear(bool animated)
 {
     if (UIViewController* top = topViewController()) {

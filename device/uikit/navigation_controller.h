@@ -21,6 +21,8 @@ public:
     UIViewController* topViewController() const { return m_stack.empty() ? nullptr : m_stack.back().get(); }
     void pushViewControllerAnimated(std::shared_ptr<UIViewController> controller, bool animated);
     std::shared_ptr<UIViewController> popViewControllerAnimated(bool animated);
+    // Replaces the whole stack; only the new top page hears viewWillAppear:.
+    void setViewControllersAnimated(std::vector<std::shared_ptr<UIViewController>> controllers, bool animated);
 
     // The title of the back button shown over the top page: the previous page's title, or "Back".
     std::string backButtonTitle() const;

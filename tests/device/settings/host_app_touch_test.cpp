@@ -91,6 +91,23 @@ TEST(HostAppTouches, EntriesOpenTheirPagesAndBackReturns)
     EXPECT_TRUE(laidOutWindow().hitTest({160, 300})->isDescendantOf(phone.root()->view()));
 }
 
+TEST(HostAppTouches, OnATabletTheRootListReplacesThePageBesideIt)
+{
+    BootedDevice tablet("tablet", Library::Linked);
+    tablet.writePlist(kAdvancedStore, foundation::PlistDictionary{{"FirstTimez", true}});
+    tablet.boot();
+    auto& app = tablet.device().app();
+    auto& master = *dynamic_cast<preferences::PSListController*>(app.masterNavigation()->topViewController())->table();
+
+    for (std::string_view entry : {"General", "Sounds"}) {
+        Touchscreen().tap(centreOf(*rowLabelled(master, entry)->textLabel()));
+        tablet.device().advance(1);
+        ASSERT_EQ(app.navigation()->viewControllers().size(), 1u) << entry;
+        EXPECT_EQ(app.navigation()->topViewController()->title(), entry);
+    }
+    EXPECT_EQ(app.masterNavigation()->topViewController(), tablet.root());
+}
+
 TEST(HostAppTouches, TheHostsSwitchesToggleAndKeepTheirStateWhileTheAppRuns)
 {
     BootedDevice phone("phone", Library::Linked);

@@ -111,7 +111,7 @@ TEST(Navigation, ATabletShowsTheListBesideThePagesItOpens)
     EXPECT_EQ(app.rootController()->table()->frameInWindow(), CGRectMake(0, 64, 320, 960));
 
     Touchscreen().tap(centreOf(*rowLabelled(*app.rootController()->table(), "General")));
-    ASSERT_EQ(detail->viewControllers().size(), 2u);
+    ASSERT_EQ(detail->viewControllers().size(), 1u);
     UIViewController* page = detail->topViewController();
     laidOutWindow();
     EXPECT_EQ(page->view()->frameInWindow(), CGRectMake(321, 64, 447, 960));
