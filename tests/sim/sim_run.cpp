@@ -29,4 +29,16 @@ std::vector<nlohmann::ordered_json> jsonLines(const std::string& output)
     return lines;
 }
 
+nlohmann::ordered_json rowLabelled(const nlohmann::ordered_json& page, const std::string& label)
+{
+    for (const auto& section : page["sections"]) {
+        for (const auto& row : section["rows"]) {
+            if (row["label"] == label) {
+                return row;
+            }
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace testing_support

@@ -24,4 +24,7 @@ SimRun runSim(device::settings::Device& device, std::string_view script,
 // The output's lines, each read as JSON.
 std::vector<nlohmann::ordered_json> jsonLines(const std::string& output);
 
+// The row of a dumped page whose label is exactly label; null when there is none.
+nlohmann::ordered_json rowLabelled(const nlohmann::ordered_json& page, const std::string& label);
+
 }  // namespace testing_support

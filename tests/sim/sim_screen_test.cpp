@@ -12,6 +12,7 @@
 using nlohmann::ordered_json;
 using testing_support::BootedDevice;
 using testing_support::jsonLines;
+using testing_support::rowLabelled;
 using testing_support::Library;
 using testing_support::runSim;
 
@@ -24,18 +25,6 @@ std::vector<std::string> keysOf(const ordered_json& object)
         keys.push_back(item.key());
     }
     return keys;
-}
-
-ordered_json rowLabelled(const ordered_json& page, const std::string& label)
-{
-    for (const auto& section : page["sections"]) {
-        for (const auto& row : section["rows"]) {
-            if (row["label"] == label) {
-                return row;
-            }
-        }
-    }
-    return nullptr;
 }
 
 std::size_t rowCount(const ordered_json& page)

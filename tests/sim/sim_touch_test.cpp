@@ -8,22 +8,11 @@ using nlohmann::ordered_json;
 using testing::HasSubstr;
 using testing_support::BootedDevice;
 using testing_support::jsonLines;
+using testing_support::rowLabelled;
 using testing_support::Library;
 using testing_support::runSim;
 
 namespace {
-
-ordered_json rowLabelled(const ordered_json& page, const std::string& label)
-{
-    for (const auto& section : page["sections"]) {
-        for (const auto& row : section["rows"]) {
-            if (row["label"] == label) {
-                return row;
-            }
-        }
-    }
-    return nullptr;
-}
 
 }  // namespace
 

@@ -15,19 +15,11 @@ namespace {
 
 using testing_support::BootedDevice;
 using testing_support::findButton;
+using testing_support::titlesOf;
 using testing_support::Library;
 using testing_support::RecordingDelegate;
 using testing_support::centreOf;
 using Calls = std::vector<std::string>;
-
-std::vector<std::string> titlesOf(const UIActionSheet& sheet)
-{
-    std::vector<std::string> titles;
-    for (long i = 0; i < sheet.numberOfButtons(); ++i) {
-        titles.push_back(sheet.buttonTitleAtIndex(i));
-    }
-    return titles;
-}
 
 std::shared_ptr<UIActionSheet> sortSheet(objc::id delegate, bool withReset)
 {

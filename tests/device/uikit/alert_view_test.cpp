@@ -14,19 +14,11 @@ namespace {
 
 using testing_support::BootedDevice;
 using testing_support::findButton;
+using testing_support::titlesOf;
 using testing_support::Library;
 using testing_support::RecordingDelegate;
 using testing_support::centreOf;
 using Calls = std::vector<std::string>;
-
-std::vector<std::string> titlesOf(const UIAlertView& alert)
-{
-    std::vector<std::string> titles;
-    for (long i = 0; i < alert.numberOfButtons(); ++i) {
-        titles.push_back(alert.buttonTitleAtIndex(i));
-    }
-    return titles;
-}
 
 TEST(UIAlertView, NumbersTheCancelButtonFirstThenTheOthersInOrder)
 {
