@@ -290,6 +290,12 @@ Point Canvas::toPixels(Point point) const
     return {(point.x + m_state.translation.x) * m_scale, (point.y + m_state.translation.y) * m_scale};
 }
 
+bool Canvas::reachesClip(const Rect& rect) const
+{
+    PixelBox box = intersect(m_state.clip, bounds(toShape(rect, 0)));
+    return box.x0 < box.x1 && box.y0 < box.y1;
+}
+
 void Canvas::fillRect(const Rect& rect, const Color& color)
 {
     fillShape(toShape(rect, 0), color);

@@ -58,6 +58,8 @@ public:
     double alpha() const { return m_state.alpha; }
     void setAlpha(double alpha);
     Point toPixels(Point point) const;
+    // Whether anything drawn inside the rect could still reach the bitmap through the clip.
+    bool reachesClip(const Rect& rect) const;
 
     void fillRect(const Rect& rect, const Color& color);
     void fillRoundedRect(const Rect& rect, double cornerRadius, const Color& color);

@@ -153,7 +153,7 @@ void UITableViewCell::layoutSubviews()
     }
     double contentWidth = m_contentView->frame().width();
     bool hasDetail = !m_detailTextLabel->text().empty();
-    double detailWidth = hasDetail ? std::min(contentWidth * 0.45, 8.5 * m_detailTextLabel->text().size() + 10) : 0;
+    double detailWidth = hasDetail ? std::min(contentWidth * 0.45, 10.0 * static_cast<double>(m_detailTextLabel->text().size()) + 10) : 0;
     m_textLabel->setFrame(CGRectMake(x, 0, contentWidth - x - detailWidth - 10, height));
     m_detailTextLabel->setFrame(CGRectMake(contentWidth - detailWidth - 10, 0, detailWidth, height));
 }

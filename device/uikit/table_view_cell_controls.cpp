@@ -28,8 +28,6 @@ UITableView* tableOf(UIView& control)
 void UITableViewCellEditControl::setEditingStyle(UITableViewCellEditingStyle style)
 {
     m_style = style;
-    setBackgroundColor(style == UITableViewCellEditingStyle::Insert ? UIColor::rgba(0.3, 0.85, 0.39)
-                                                                    : UIColor::rgba(1, 0.23, 0.19));
 }
 
 void UITableViewCellEditControl::endTracking(TouchRelease where)

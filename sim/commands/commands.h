@@ -31,7 +31,6 @@ CommandResult scroll(Simulator& simulator, const Arguments& arguments);
 CommandResult type(Simulator& simulator, const Arguments& arguments);
 CommandResult erase(Simulator& simulator, const Arguments& arguments);
 CommandResult back(Simulator& simulator, const Arguments& arguments);
-// Screenshots need a raster renderer of the view tree, which does not exist yet.
-CommandResult notAvailableYet(Simulator& simulator, const Arguments& arguments);
+CommandResult screenshot(Simulator& simulator, const Arguments& arguments);
 
 }  // namespace sim::commands

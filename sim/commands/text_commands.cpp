@@ -46,9 +46,4 @@ CommandResult help(Simulator& simulator, const Arguments& arguments)
     return CommandResult::ok();
 }
 
-CommandResult notAvailableYet(Simulator&, const Arguments&)
-{
-    return CommandResult::error("not available yet: this simulator does not take screenshots");
-}
-
 }  // namespace sim::commands

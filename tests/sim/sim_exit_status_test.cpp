@@ -58,13 +58,6 @@ TEST_F(SimExitStatus, AnUnknownCommandOrMalformedLineStopsTheScriptBeforeAnythin
     }
 }
 
-TEST_F(SimExitStatus, ScreenshotIsNotAvailableYet)
-{
-    auto result = run("screenshot screen.png");
-    EXPECT_EQ(result.exit, 2);
-    EXPECT_THAT(result.err, HasSubstr("line 1: screenshot: not available yet"));
-}
-
 TEST_F(SimExitStatus, CommandLineTextSplitsAtSemicolonsOutsideQuotes)
 {
     auto quoted = run("echo \"a;b\"; echo c;# a comment", sim::Separators::LinesAndSemicolons);

@@ -1,0 +1,89 @@
+#include "device/render/paint_text.h"
+
+#include "device/render/color_conversion.h"
+
+#include <algorithm>
+
+namespace device::render {
+namespace {
+
+constexpr Color kCaretColor{0, 0.48, 1, 1};
+constexpr double kCaretWidth = 2;
+
+TextAlignment toAlignment(uikit::NSTextAlignment alignment)
+{
+    switch (alignment) {
+    case uikit::NSTextAlignment::Center:
+        return TextAlignment::Center;
+    case uikit::NSTextAlignment::Right:
+        return TextAlignment::Right;
+    case uikit::NSTextAlignment::Left:
+        break;
+    }
+    return TextAlignment::Left;
+}
+
+ContentMode toContentMode(uikit::UIViewContentMode mode)
+{
+    switch (mode) {
+    case uikit::UIViewContentMode::ScaleAspectFit:
+        return ContentMode::AspectFit;
+    case uikit::UIViewContentMode::ScaleAspectFill:
+        return ContentMode::AspectFill;
+    case uikit::UIViewContentMode::Center:
+        return ContentMode::Center;
+    case uikit::UIViewContentMode::ScaleToFill:
+    case uikit::UIViewContentMode::Redraw:
+        break;
+    }
+    return ContentMode::ScaleToFill;
+}
+
+}  // namespace
+
+Font fontFor(const uikit::UIFont& font, const Canvas& canvas)
+{
+    return Font(font.pointSize, font.bold ? FontWeight::Bold : FontWeight::Regular, canvas.scale());
+}
+
+void paintLabel(const uikit::UILabel& label, Canvas& canvas, const Rect& bounds)
+{
+    if (label.text().empty() || label.textColor().isClear()) {
+        return;
+    }
+    fontFor(label.font(), canvas)
+        .drawInRect(canvas, label.text(), bounds, toAlignment(label.textAlignment()), toColor(label.textColor()),
+                    label.numberOfLines());
+}
+
+void paintImageView(const uikit::UIImageView& view, Canvas& canvas, const Rect& bounds)
+{
+    if (const uikit::UIImage* image = view.image()) {
+        canvas.drawImage(toImageRef(*image), bounds, toContentMode(view.contentMode()));
+    }
+}
+
+void paintTextFieldCaret(const uikit::UITextField& field, Canvas& canvas, const Rect& bounds)
+{
+    if (!field.isFirstResponder()) {
+        return;
+    }
+    Font font = fontFor(field.font(), canvas);
+    double textWidth = std::min(font.width(field.shownText()), bounds.width - kCaretWidth);
+    double x = 0;
+    switch (field.textAlignment()) {
+    case uikit::NSTextAlignment::Center:
+        x = (bounds.width + textWidth) / 2;
+        break;
+    case uikit::NSTextAlignment::Right:
+        x = bounds.width - kCaretWidth;
+        break;
+    case uikit::NSTextAlignment::Left:
+        x = textWidth;
+        break;
+    }
+    double height = std::min(font.lineHeight(), bounds.height);
+    canvas.fillRect({x, (bounds.height - height) / 2, kCaretWidth, height}, kCaretColor);
+}
+
+}  // namespace device::render
