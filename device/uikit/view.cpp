@@ -46,10 +46,13 @@ void UIView::insertSubviewAtIndex(std::shared_ptr<UIView> view, std::size_t inde
 void UIView::removeFromSuperview()
 {
     auto parent = m_superview.lock();
-    m_superview.reset();
     if (!parent) {
+        m_superview.reset();
         return;
     }
+    // A focused field that leaves the screen gives up the focus and takes the keyboard with it.
+    endEditing(true);
+    m_superview.reset();
     auto& siblings = parent->m_subviews;
     siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [this](const auto& v) { return v.get() == this; }),
                    siblings.end());

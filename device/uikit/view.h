@@ -127,7 +127,7 @@ private:
     bool m_clipsToBounds = false;
     UIColor m_backgroundColor;
     UIViewContentMode m_contentMode = UIViewContentMode::ScaleToFill;
-    CALayer m_layer;
+    CALayer m_layer{*this};
     std::vector<std::shared_ptr<UIGestureRecognizer>> m_recognizers;
     std::weak_ptr<UIViewController> m_viewController;
     ViewAnimations m_animations;

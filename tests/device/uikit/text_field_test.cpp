@@ -155,6 +155,24 @@ TEST(UITextField, EndingEditingInAnEnclosingViewResignsItAndLowersTheKeyboard)
     EXPECT_EQ(field->text(), "");
 }
 
+TEST(UITextField, AFocusedFieldThatLeavesTheScreenGivesUpTheFocus)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    auto recorder = RecordingDelegate::make();
+    auto field = fieldOnScreen(CGRectMake(20, 100, 280, 31), recorder.get());
+    auto panel = objc::create<UIView>(CGRectMake(0, 0, 320, 200));
+    UIApplication::sharedApplication().keyWindow()->addSubview(panel);
+    panel->addSubview(field);
+    Touchscreen().tap(centreOf(*field));
+    recorder->calls.clear();
+
+    panel->removeFromSuperview();
+    EXPECT_EQ(recorder->calls, (Calls{"did end", "event ended"}));
+    EXPECT_EQ(UITextField::firstResponder(), nullptr);
+    EXPECT_FALSE(Keyboard::isVisible());
+}
+
 TEST(UITextField, TheKeyboardIsTallerOnATablet)
 {
     BootedDevice tablet("tablet", Library::None);
