@@ -69,6 +69,12 @@ bool isOnScreen(const UIView& view, const UIView& window)
     return true;
 }
 
+bool reachable(const UIView& view, device::uikit::UIWindow& window)
+{
+    UIView* hit = window.hitTest(centreOf(view));
+    return hit && hit->isDescendantOf(&view);
+}
+
 // The views that make up the screen, frontmost first.
 std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
 {
@@ -390,7 +396,8 @@ CommandResult back(Simulator&, const Arguments&)
         walk(*layer, seen, [&](UIView& view) {
             if (auto* bar = dynamic_cast<device::uikit::UINavigationBar*>(&view); bar && !button) {
                 auto* candidate = bar->backButton();
-                if (candidate && isOnScreen(*candidate, window)) {
+                // A finger reaches only what is on top: not a button under an alert or a full-screen page.
+                if (candidate && isOnScreen(*candidate, window) && reachable(*candidate, window)) {
                     button = candidate;
                 }
             }
