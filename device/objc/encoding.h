@@ -56,10 +56,7 @@ std::string typeEncoding()
     } else if constexpr (std::is_same_v<U, double>) {
         return "d";
     } else {
-        // Appending, rather than "{" + std::string(...), keeps GCC 12's -Wrestrict false positive out of optimised builds.
-        std::string encoding(1, '{');
-        encoding.append(U::structName).push_back('}');
-        return encoding;
+        return "{" + std::string(U::structName) + "}";
     }
 }
 
