@@ -19,6 +19,25 @@ namespace {
 
 constexpr const char* regularFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* boldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* lightFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-ExtraLight.ttf";
+
+const char* fontFile(FontWeight weight)
+{
+    switch (weight) {
+    case FontWeight::Light:
+        // The extra-light face comes in a package of its own; without it light text is drawn regular.
+        if (std::filesystem::exists(lightFontFile)) {
+            return lightFontFile;
+        }
+        break;
+    case FontWeight::Bold:
+        return boldFontFile;
+    case FontWeight::Regular:
+        break;
+    }
+    return regularFontFile;
+}
+
 // Debian's CJK font packages, tried for characters DejaVu lacks when one happens to be installed.
 constexpr std::array fallbackFontFiles = {
     "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
@@ -369,7 +388,7 @@ const GlyphImage& FontFace::image(FT_UInt index, int subpixel)
 }
 
 Font::Font(double pointSize, FontWeight weight, double scale)
-    : Font(weight == FontWeight::Bold ? boldFontFile : regularFontFile, pointSize, scale)
+    : Font(fontFile(weight), pointSize, scale)
 {
 }
 

@@ -10,7 +10,7 @@
 
 namespace device::render {
 
-enum class FontWeight { Regular, Bold };
+enum class FontWeight { Light, Regular, Bold };
 enum class TextAlignment { Left, Center, Right };
 
 class FontFace;
@@ -20,7 +20,7 @@ class FontFace;
 // fonts belong to the thread that draws.
 class Font {
 public:
-    // The system font: DejaVu Sans, regular or bold.
+    // The system font: DejaVu Sans, extra-light, regular or bold.
     Font(double pointSize, FontWeight weight, double scale);
     // Throws std::runtime_error naming the file when it is not a usable scalable font.
     Font(const std::filesystem::path& file, double pointSize, double scale);

@@ -1,6 +1,7 @@
 #include "device/render/paint_text.h"
 
 #include "device/render/color_conversion.h"
+#include "device/render/uikit_font.h"
 
 #include <algorithm>
 
@@ -41,17 +42,12 @@ ContentMode toContentMode(uikit::UIViewContentMode mode)
 
 }  // namespace
 
-Font fontFor(const uikit::UIFont& font, const Canvas& canvas)
-{
-    return Font(font.pointSize, font.bold ? FontWeight::Bold : FontWeight::Regular, canvas.scale());
-}
-
 void paintLabel(const uikit::UILabel& label, Canvas& canvas, const Rect& bounds)
 {
     if (label.text().empty() || label.textColor().isClear()) {
         return;
     }
-    fontFor(label.font(), canvas)
+    fontOf(label.font(), canvas.scale())
         .drawInRect(canvas, label.text(), bounds, toAlignment(label.textAlignment()), toColor(label.textColor()),
                     label.numberOfLines());
 }
@@ -68,7 +64,7 @@ void paintTextFieldCaret(const uikit::UITextField& field, Canvas& canvas, const 
     if (!field.isFirstResponder()) {
         return;
     }
-    Font font = fontFor(field.font(), canvas);
+    Font font = fontOf(field.font(), canvas.scale());
     double textWidth = std::min(font.width(field.shownText()), bounds.width - kCaretWidth);
     double x = 0;
     switch (field.textAlignment()) {

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "device/render/canvas.h"
-#include "device/render/font.h"
 #include "device/uikit/image_view.h"
 #include "device/uikit/label.h"
 #include "device/uikit/text_field.h"
 
 namespace device::render {
 
-Font fontFor(const uikit::UIFont& font, const Canvas& canvas);
 void paintLabel(const uikit::UILabel& label, Canvas& canvas, const Rect& bounds);
 void paintImageView(const uikit::UIImageView& view, Canvas& canvas, const Rect& bounds);
 // The focused field's caret, after its text; the text itself is drawn by the field's label.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/uikit/font.h"
 #include "device/uikit/view.h"
 
 #include <string>
@@ -7,15 +8,6 @@
 namespace device::uikit {
 
 enum class NSTextAlignment { Left = 0, Center = 1, Right = 2 };
-
-struct UIFont {
-    double pointSize = 17;
-    bool bold = false;
-
-    static UIFont systemFontOfSize(double size) { return {size, false}; }
-    static UIFont boldSystemFontOfSize(double size) { return {size, true}; }
-    bool operator==(const UIFont&) const = default;
-};
 
 class UILabel : public UIView {
 public:
@@ -35,6 +27,9 @@ public:
     void setTextAlignment(NSTextAlignment alignment) { m_alignment = alignment; }
     int numberOfLines() const { return m_numberOfLines; }
     void setNumberOfLines(int lines) { m_numberOfLines = lines; }
+    // Resizes the label around its text in its font, keeping its origin: one line's height per line, as wide
+    // as the widest line.
+    void sizeToFit();
 
 private:
     std::string m_text;
