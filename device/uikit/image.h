@@ -20,6 +20,11 @@ public:
 
     // None when the file is missing or is not a readable PNG.
     static std::shared_ptr<UIImage> imageWithContentsOfFile(std::string_view path);
+    // The icon of the installed application with this bundle identifier, at the screen scale given (its
+    // "@2x" file at 2, else its plain one); none when no such application or icon is installed. Every format
+    // gives the same picture here.
+    static std::shared_ptr<UIImage> _applicationIconImageForBundleIdentifier(std::string_view bundleIdentifier,
+                                                                            int format, double scale);
 
     int pixelWidth() const { return m_pixelWidth; }
     int pixelHeight() const { return m_pixelHeight; }
