@@ -73,7 +73,7 @@ bool isOnScreen(const UIView& view, const UIView& window)
 std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
 {
     std::vector<UIView*> layers{device::uikit::UIAlertView::visibleAlert(),
-                                device::uikit::UIActionSheet::visibleSheet()};
+                                device::uikit::UIActionSheet::visibleSheet(), device::uikit::Keyboard::view()};
     auto controllers = device::render::findScreenControllers(window);
     if (controllers.modal) {
         layers.push_back(controllers.modal->view());

@@ -38,17 +38,20 @@ std::string storePath(std::string_view shortName)
 TEST(SimHostEditing, TheNameTypedInAboutIsKeptWhenEditingEnds)
 {
     BootedDevice phone("phone", Library::None);
-    auto run = runSim(phone.boot(), "scroll 300\ntap General\ntap About\ntap Name\nerase 6\ntype Velmora Phone\nerase 2\ndump\n"
-                                    "expect Velmora Pho▏\nexpect return\nback\ndump\ntap About\ndump");
+    auto run = runSim(phone.boot(), "scroll 300\ntap General\ntap About\ntap Name\nerase 6\ntype Velmora Phone\n"
+                                    "erase 2\ndump\nexpect Velmora Pho▏\ntap return\ndump\n"
+                                    "tap Name\ntype !\nback\ndump\ntap About\ndump");
     ASSERT_EQ(run.exit, 0) << run.err << run.out;
     auto lines = jsonLines(run.out);
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(rowLabelled(lines[0]["page"], "Name")["value"], "Velmora Pho");
     EXPECT_EQ(rowLabelled(lines[0]["page"], "Name")["kind"], "edit");
     EXPECT_EQ(lines[0]["keyboard"], true);
-    EXPECT_EQ(lines[1]["page"]["title"], "General");
-    EXPECT_EQ(lines[1]["keyboard"], false) << "leaving the page ends editing";
-    EXPECT_EQ(rowLabelled(lines[2]["page"], "Name")["value"], "Velmora Pho");
+    EXPECT_EQ(lines[1]["keyboard"], false) << "the return key ends editing";
+    EXPECT_EQ(rowLabelled(lines[1]["page"], "Name")["value"], "Velmora Pho");
+    EXPECT_EQ(lines[2]["page"]["title"], "General");
+    EXPECT_EQ(lines[2]["keyboard"], false) << "leaving the page ends editing";
+    EXPECT_EQ(rowLabelled(lines[3]["page"], "Name")["value"], "Velmora Pho!") << "kept when the page opens again";
 }
 
 TEST(SimHostEditing, TheKeyboardsListIsReorderedAndDeletedInEditingMode)
