@@ -98,8 +98,6 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     }
     if (auto* framework = dynamic_cast<const preferences::PSTableCell*>(&cell); framework && framework->editField()) {
         row.value = nonEmpty(framework->editField()->shownText());
-    }
-    if (auto* framework = dynamic_cast<const preferences::PSTableCell*>(&cell); framework && framework->editField()) {
         row.focused = framework->editField()->isFirstResponder();
     }
     row.kind = kindOf(cell);
