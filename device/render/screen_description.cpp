@@ -98,8 +98,11 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     }
     if (auto* framework = dynamic_cast<const preferences::PSTableCell*>(&cell); framework && framework->editField()) {
         row.value = nonEmpty(framework->editField()->shownText());
+        row.focused = framework->editField()->isFirstResponder();
     }
     row.kind = kindOf(cell);
+    row.deleteControl = cell.isEditing() && cell.editingStyle() == uikit::UITableViewCellEditingStyle::Delete;
+    row.showsDeleteButton = cell.showingDeleteConfirmation();
     row.hasIcon = cell.imageView() && cell.imageView()->image();
     row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
     return row;
@@ -190,8 +193,11 @@ std::optional<AlertDescription> describeAlert()
     if (!alert) {
         return std::nullopt;
     }
-    AlertDescription description{alert->title(), alert->message(), {}};
+    AlertDescription description{alert->title(), alert->message(), {}, std::nullopt};
     for (long i = 0; i < alert->numberOfButtons(); ++i) {
+        if (i == alert->cancelButtonIndex()) {
+            description.cancelButton = description.buttons.size();
+        }
         description.buttons.push_back(alert->buttonTitleAtIndex(i));
     }
     return description;
@@ -203,9 +209,12 @@ std::optional<SheetDescription> describeSheet()
     if (!sheet) {
         return std::nullopt;
     }
-    SheetDescription description{sheet->title(), {}};
+    SheetDescription description{sheet->title(), {}, std::nullopt};
     for (long i = 0; i < sheet->numberOfButtons(); ++i) {
-        if (!(sheet->isPopover() && i == sheet->cancelButtonIndex())) {
+        if (i != sheet->cancelButtonIndex()) {
+            description.buttons.push_back(sheet->buttonTitleAtIndex(i));
+        } else if (!sheet->isPopover()) {
+            description.cancelButton = description.buttons.size();
             description.buttons.push_back(sheet->buttonTitleAtIndex(i));
         }
     }
@@ -237,6 +246,9 @@ ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int>
     screen.alert = describeAlert();
     screen.sheet = describeSheet();
     screen.keyboard = uikit::Keyboard::isVisible();
+    if (uikit::Keyboard::keyboardType() == uikit::UIKeyboardType::NumberPad) {
+        screen.keyboardKind = KeyboardKind::NumberPad;
+    }
     if (!window) {
         return screen;
     }

@@ -11,6 +11,7 @@ namespace device::render {
 enum class DeviceKind { Phone, Tablet };
 enum class RowKind { Link, Switch, Button, Edit, Value, Static, Other };
 enum class ModalStyle { FullScreen, FormSheet };
+enum class KeyboardKind { Letters, NumberPad };
 
 struct RowDescription {
     std::string label;
@@ -20,6 +21,11 @@ struct RowDescription {
     // Only the text rendering shows these.
     bool hasIcon = false;
     bool checked = false;
+    // Its text field has the focus.
+    bool focused = false;
+    // In editing mode: the red control that opens the row's "Delete" button.
+    bool deleteControl = false;
+    bool showsDeleteButton = false;
 };
 
 struct SectionDescription {
@@ -59,12 +65,16 @@ struct AlertDescription {
     std::string message;
     // In the platform's numbering.
     std::vector<std::string> buttons;
+    // Only the text rendering uses it: with more than two buttons the cancel button goes last.
+    std::optional<std::size_t> cancelButton;
 };
 
 struct SheetDescription {
     std::string title;
     // The buttons shown, in the platform's numbering: a tablet's popover shows no cancel button.
     std::vector<std::string> buttons;
+    // Only the text rendering uses it: a phone shows the cancel button apart, below the others.
+    std::optional<std::size_t> cancelButton;
 };
 
 // What a window shows, read from its view controllers and their views.
@@ -77,6 +87,7 @@ struct ScreenDescription {
     std::optional<SheetDescription> sheet;
     // A text field has the focus and the keyboard is up.
     bool keyboard = false;
+    KeyboardKind keyboardKind = KeyboardKind::Letters;
     std::vector<int> sounds;
 };
 

@@ -1,6 +1,8 @@
 #include "device/render/screen_text.h"
 
+#include "device/render/screen_text_box.h"
 #include "device/render/screen_text_canvas.h"
+#include "device/render/screen_text_overlays.h"
 #include "device/render/screen_text_page.h"
 
 #include <algorithm>
@@ -13,13 +15,6 @@ constexpr int kPhoneWidth = 46;
 constexpr int kMasterWidth = 36;
 constexpr int kDetailWidth = 54;
 constexpr int kBoxTop = 2;
-
-void writeBlock(TextCanvas& canvas, const TextBlock& block, int top, int column)
-{
-    for (std::size_t i = 0; i < block.lines.size(); ++i) {
-        canvas.write(top + static_cast<int>(i), column, block.lines[i]);
-    }
-}
 
 TextBlock modalContent(const ModalDescription& modal, int width)
 {
@@ -36,19 +31,6 @@ TextBlock modalContent(const ModalDescription& modal, int width)
     block.lines.insert(block.lines.end(), texts.lines.begin(), texts.lines.end());
     block.brokenTexts.insert(block.brokenTexts.end(), texts.brokenTexts.begin(), texts.brokenTexts.end());
     return block;
-}
-
-void drawBox(TextCanvas& canvas, const TextBlock& content, int top, int column, int width)
-{
-    int height = static_cast<int>(content.lines.size()) + 2;
-    canvas.clear(top, column, height, width);
-    canvas.write(top, column, "┌" + ruleText(width - 2) + "┐");
-    for (int row = top + 1; row < top + height - 1; ++row) {
-        canvas.write(row, column, "│");
-        canvas.write(row, column + width - 1, "│");
-    }
-    writeBlock(canvas, content, top + 1, column + 2);
-    canvas.write(top + height - 1, column, "└" + ruleText(width - 2) + "┘");
 }
 
 }  // namespace
@@ -84,6 +66,18 @@ ScreenText::ScreenText(const ScreenDescription& screen)
         TextBlock content = modalContent(*screen.modal, width - 4);
         drawBox(canvas, content, fullScreen ? 0 : kBoxTop, (screenWidth - width) / 2, width);
         m_brokenTexts.insert(m_brokenTexts.end(), content.brokenTexts.begin(), content.brokenTexts.end());
+    }
+    auto keepBroken = [this](const std::vector<std::string>& broken) {
+        m_brokenTexts.insert(m_brokenTexts.end(), broken.begin(), broken.end());
+    };
+    if (screen.sheet) {
+        keepBroken(drawSheet(canvas, *screen.sheet, screen.device, screenWidth));
+    }
+    if (screen.keyboard) {
+        drawKeyboard(canvas, screen.keyboardKind, screenWidth);
+    }
+    if (screen.alert) {
+        keepBroken(drawAlert(canvas, *screen.alert, screenWidth));
     }
     if (!screen.sounds.empty()) {
         std::string sounds = "♪";

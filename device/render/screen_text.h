@@ -9,7 +9,8 @@
 namespace device::render {
 
 // A screen drawn as text for a terminal: the navigation bar, the sections and their rows, the list
-// beside the page on a tablet, and a presented page framed over the rest.
+// beside the page on a tablet, a presented page framed over the rest, and over it all an action
+// sheet, the keyboard and an alert.
 class ScreenText {
 public:
     explicit ScreenText(const ScreenDescription& screen);

@@ -51,7 +51,9 @@ void addText(TextBlock& block, const std::string& text, int width, Align align, 
 std::string accessoryText(const RowDescription& row, bool editing)
 {
     std::vector<std::string> parts;
-    if (row.value) {
+    if (row.focused) {
+        parts.push_back(row.value.value_or("") + "▏");
+    } else if (row.value) {
         parts.push_back(*row.value);
     }
     if (row.on) {
@@ -65,6 +67,9 @@ std::string accessoryText(const RowDescription& row, bool editing)
     if (editing) {
         parts.push_back("≡");
     }
+    if (row.showsDeleteButton) {
+        parts.push_back("[Delete]");
+    }
     std::string joined;
     for (const auto& part : parts) {
         joined += (joined.empty() ? "" : " ") + part;
@@ -74,7 +79,7 @@ std::string accessoryText(const RowDescription& row, bool editing)
 
 void addRow(TextBlock& block, const RowDescription& row, bool editing, int width)
 {
-    std::string icon = row.hasIcon ? "■ " : "";
+    std::string icon = std::string(row.deleteControl ? "⊖ " : "") + (row.hasIcon ? "■ " : "");
     std::string right = accessoryText(row, editing);
     int labelColumn = kMargin + displayWidth(icon);
     int labelEnd = labelColumn + displayWidth(row.label);

@@ -1,6 +1,7 @@
 #include "device/settings/prefs_list_controller.h"
 
 #include "device/objc/class_builder.h"
+#include "device/settings/editable_page_controller.h"
 #include "device/preferences/table_cell.h"
 #include "device/uikit/image.h"
 #include "device/uikit/navigation_controller.h"
@@ -13,6 +14,8 @@ namespace {
 const DeviceProfile* g_profile = nullptr;
 
 constexpr std::string_view kHostIconFolder = "/Applications/Preferences.app/Icons/";
+// The index of a page row's profile entry among the page's rows.
+constexpr std::string_view kHostRowKey = "hostRow";
 
 // Carries a host entry's page rows inside its specifier.
 class HostPageRows : public objc::Object {
@@ -50,11 +53,13 @@ preferences::SpecifierList specifiersFromProfile(const std::vector<ProfileEntry>
         } else {
             objc::Class detail = nullptr;
             if (type == preferences::PSLinkCell || type == preferences::PSLinkListCell) {
-                detail = objc::objc_getClass(HostPageController::className);
+                detail = objc::objc_getClass(entry.editable ? HostEditablePageController::className
+                                                            : HostPageController::className);
             }
             specifier = PSSpecifier::preferenceSpecifierNamed(entry.label.value_or(""), target, nullptr, nullptr,
                                                               detail, type, nullptr);
-            if (type == preferences::PSSwitchCell) {
+            if (type == preferences::PSSwitchCell || type == preferences::PSEditTextCell
+                || type == preferences::PSSecureEditTextCell) {
                 specifier->setAccessors(objc::sel_registerName("setPreferenceValue:specifier:"),
                                         objc::sel_registerName("readPreferenceValue:"));
             }
@@ -147,31 +152,34 @@ void PrefsListController::hostDealloc()
 
 foundation::PlistValue PrefsListController::readPreferenceValue(preferences::PSSpecifier* specifier)
 {
-    return switchValue(specifier->identifier().value_or(""), *specifier);
+    return storedValue(specifier->identifier().value_or(""), *specifier);
 }
 
 void PrefsListController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
 {
-    setSwitchValue(specifier->identifier().value_or(""), std::move(value));
+    setStoredValue(specifier->identifier().value_or(""), std::move(value));
 }
 
-foundation::PlistValue PrefsListController::switchValue(const std::string& key,
+foundation::PlistValue PrefsListController::storedValue(const std::string& key,
                                                         const preferences::PSSpecifier& row) const
 {
-    if (auto found = m_switchValues.find(key); found != m_switchValues.end()) {
+    if (auto found = m_storedValues.find(key); found != m_storedValues.end()) {
         return found->second;
     }
     if (auto* value = row.propertyForKey("value")) {
         if (auto* flag = std::get_if<bool>(value)) {
             return *flag;
         }
+        if (auto* text = std::get_if<std::string>(value)) {
+            return *text;
+        }
     }
     return false;
 }
 
-void PrefsListController::setSwitchValue(const std::string& key, foundation::PlistValue value)
+void PrefsListController::setStoredValue(const std::string& key, foundation::PlistValue value)
 {
-    m_switchValues.insert_or_assign(key, std::move(value));
+    m_storedValues.insert_or_assign(key, std::move(value));
 }
 
 void PrefsListController::applicationWillEnterForeground()
@@ -190,9 +198,31 @@ preferences::SpecifierList& HostPageController::specifiers()
                 rows = page->rows;
             }
         }
-        setSpecifiers(specifiersFromProfile(rows, this));
+        auto list = specifiersFromProfile(rows, this);
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            list[i]->setPropertyForKey(static_cast<long long>(i), std::string(kHostRowKey));
+        }
+        setSpecifiers(std::move(list));
     }
     return currentList();
+}
+
+void HostPageController::keepRowsAsListed()
+{
+    auto page = specifier() ? specifier()->objectProperty<HostPageRows>("hostPage") : nullptr;
+    if (!page) {
+        return;
+    }
+    std::vector<ProfileEntry> rows;
+    auto& list = currentList();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const auto* index = std::get_if<long long>(list[i]->propertyForKey(std::string(kHostRowKey)));
+        if (index && *index >= 0 && static_cast<std::size_t>(*index) < page->rows.size()) {
+            rows.push_back(page->rows[static_cast<std::size_t>(*index)]);
+            list[i]->setPropertyForKey(static_cast<long long>(rows.size() - 1), std::string(kHostRowKey));
+        }
+    }
+    page->rows = std::move(rows);
 }
 
 PrefsListController* HostPageController::hostRoot() const
@@ -209,14 +239,14 @@ std::string HostPageController::switchKey(const preferences::PSSpecifier& row) c
 foundation::PlistValue HostPageController::readPreferenceValue(preferences::PSSpecifier* specifier)
 {
     PrefsListController* root = hostRoot();
-    return root ? root->switchValue(switchKey(*specifier), *specifier)
+    return root ? root->storedValue(switchKey(*specifier), *specifier)
                 : PSListController::readPreferenceValue(specifier);
 }
 
 void HostPageController::setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier)
 {
     if (PrefsListController* root = hostRoot()) {
-        root->setSwitchValue(switchKey(*specifier), std::move(value));
+        root->setStoredValue(switchKey(*specifier), std::move(value));
     } else {
         PSListController::setPreferenceValueSpecifier(std::move(value), specifier);
     }
@@ -237,6 +267,7 @@ void registerSettingsClasses()
     objc::ClassBuilder<HostPageController>("PSListController")
         .method<&HostPageController::readPreferenceValue>("readPreferenceValue:")
         .method<&HostPageController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
+    registerEditablePageClass();
 }
 
 }  // namespace device::settings

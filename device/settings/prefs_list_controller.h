@@ -28,22 +28,22 @@ public:
     bool hostShouldReloadSpecifiersOnResume();
     void hostDealloc();
 
-    // The host's switches keep their state for as long as the app runs.
+    // The host's switches and text rows keep their values for as long as the app runs.
     foundation::PlistValue readPreferenceValue(preferences::PSSpecifier* specifier);
     void setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier);
-    // The state of a switch of the root list or of a host page, by a key unique to the switch.
-    foundation::PlistValue switchValue(const std::string& key, const preferences::PSSpecifier& row) const;
-    void setSwitchValue(const std::string& key, foundation::PlistValue value);
+    // The value of a switch or text row of the root list or of a host page, by a key unique to the row.
+    foundation::PlistValue storedValue(const std::string& key, const preferences::PSSpecifier& row) const;
+    void setStoredValue(const std::string& key, foundation::PlistValue value);
 
     // What the host does when the app returns to the foreground.
     void applicationWillEnterForeground();
 
 private:
-    std::map<std::string, foundation::PlistValue> m_switchValues;
+    std::map<std::string, foundation::PlistValue> m_storedValues;
 };
 
-// The page behind an ordinary host entry: the rows its profile entry lists. Its switches keep their
-// state in the root list, so that it outlasts the page.
+// The page behind an ordinary host entry: the rows its profile entry lists. Its switches and text
+// rows keep their values in the root list, so that they outlast the page.
 class HostPageController : public preferences::PSListController {
 public:
     static constexpr std::string_view className = "HostPageController";
@@ -51,6 +51,10 @@ public:
     preferences::SpecifierList& specifiers() override;
     foundation::PlistValue readPreferenceValue(preferences::PSSpecifier* specifier);
     void setPreferenceValueSpecifier(foundation::PlistValue value, preferences::PSSpecifier* specifier);
+
+protected:
+    // The rows as the list now holds them become the page's rows, so that the page opens so again.
+    void keepRowsAsListed();
 
 private:
     PrefsListController* hostRoot() const;

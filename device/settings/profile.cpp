@@ -93,8 +93,21 @@ public:
             if (entry.cell != "PSGroupCell" && !entry.label) {
                 fail(at, "a row needs a \"label\"");
             }
+            bool textRow = entry.cell == "PSEditTextCell" || entry.cell == "PSSecureEditTextCell";
+            if (textRow && entry.value && !entry.value->string()) {
+                fail(at, "the \"value\" of a " + entry.cell + " must be a string");
+            }
             auto page = dict->find("page");
             entry.page = entries(page == dict->end() ? nullptr : &page->second, at + ".page");
+            if (auto editable = dict->find("editable"); editable != dict->end()) {
+                if (!editable->second.isBool()) {
+                    fail(at, "\"editable\" must be a boolean");
+                }
+                entry.editable = editable->second.boolValue();
+                if (entry.editable && entry.page.empty()) {
+                    fail(at, "\"editable\" needs a \"page\" of rows to edit");
+                }
+            }
             result.push_back(std::move(entry));
         }
         return result;

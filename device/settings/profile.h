@@ -20,6 +20,8 @@ struct ProfileEntry {
     std::optional<foundation::PlistValue> value;
     std::optional<std::string> footer;
     std::vector<ProfileEntry> page;
+    // The page's rows can be reordered and deleted, behind an "Edit" button.
+    bool editable = false;
 };
 
 // A device profile: what the phone is and what its Settings root list holds.

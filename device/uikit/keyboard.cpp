@@ -20,7 +20,8 @@ struct Shown {
 Shown g_shown;
 
 constexpr std::array<std::string_view, 4> kLetterRows{"Q W E R T Y U I O P", "A S D F G H J K L", "Z X C V B N M",
-                                                      "123   space   return"};
+                                                      "123   space"};
+constexpr double kReturnKeyWidth = 0.25;
 constexpr std::array<std::string_view, 4> kDigitRows{"1  2  3", "4  5  6", "7  8  9", "0"};
 
 bool isTablet()
@@ -36,12 +37,23 @@ std::shared_ptr<UIView> makeKeyboardView(UIKeyboardType type)
     view->setBackgroundColor(UIColor::rgba(0.82, 0.83, 0.85));
     const auto& rows = type == UIKeyboardType::NumberPad ? kDigitRows : kLetterRows;
     double rowHeight = height / static_cast<double>(rows.size());
+    bool hasReturnKey = type != UIKeyboardType::NumberPad;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        auto keys = objc::create<UILabel>(CGRectMake(0, rowHeight * static_cast<double>(i), screen.width(), rowHeight));
+        bool last = i + 1 == rows.size();
+        double width = screen.width() * (last && hasReturnKey ? 1 - kReturnKeyWidth : 1);
+        auto keys = objc::create<UILabel>(CGRectMake(0, rowHeight * static_cast<double>(i), width, rowHeight));
         keys->setText(std::string(rows[i]));
         keys->setTextAlignment(NSTextAlignment::Center);
         keys->setFont(UIFont::systemFontOfSize(20));
         view->addSubview(keys);
+    }
+    if (hasReturnKey) {
+        auto key = objc::create<UIKeyboardKey>();
+        key->setFrame(CGRectMake(screen.width() * (1 - kReturnKeyWidth), height - rowHeight,
+                                 screen.width() * kReturnKeyWidth, rowHeight));
+        key->setTitle("return");
+        key->setCharacter("\n");
+        view->addSubview(key);
     }
     return view;
 }
@@ -60,6 +72,15 @@ bool hasKey(UIKeyboardType type, std::string_view character)
 }
 
 }  // namespace
+
+void UIKeyboardKey::endTracking(TouchRelease where)
+{
+    auto keepAlive = retained<UIKeyboardKey>();
+    UIButton::endTracking(where);
+    if (where == TouchRelease::Inside) {
+        Keyboard::type(m_character);
+    }
+}
 
 UIView* Keyboard::view()
 {

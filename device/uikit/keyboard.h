@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/uikit/button.h"
 #include "device/uikit/text_field.h"
 #include "device/uikit/view.h"
 
@@ -8,8 +9,23 @@
 
 namespace device::uikit {
 
+// A key of the on-screen keyboard that takes taps: a tap types its character.
+class UIKeyboardKey : public UIButton {
+public:
+    static constexpr std::string_view className = "UIKeyboardKey";
+
+    void setCharacter(std::string character) { m_character = std::move(character); }
+
+protected:
+    void endTracking(TouchRelease where) override;
+
+private:
+    std::string m_character;
+};
+
 // The on-screen keyboard: a view at the bottom of the screen while a text field has the focus, with
-// the keys of that field's keyboard type. Typing goes to the first responder, key by key.
+// the keys of that field's keyboard type. Typing goes to the first responder, key by key. Of the
+// keys, the return key takes taps.
 class Keyboard {
 public:
     static constexpr double kPhoneHeight = 216;

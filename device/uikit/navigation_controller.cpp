@@ -44,6 +44,10 @@ std::shared_ptr<UIViewController> UINavigationController::popViewControllerAnima
         return nullptr;
     }
     auto popped = m_stack.back();
+    // A page that leaves takes its keyboard with it: its text field ends editing first.
+    if (popped->isViewLoaded()) {
+        popped->view()->endEditing(true);
+    }
     m_stack.pop_back();
     layoutIfLoaded();
     objc::msgSend<void>(m_stack.back().get(), "viewWillAppear:", animated);

@@ -291,17 +291,23 @@ void UITableView::selectRowAtIndexPath(NSIndexPath indexPath)
 
 void UITableView::touchesBegan(UITouch& touch)
 {
-    m_touchedRow = m_editing ? std::nullopt : indexPathForRowAtPoint(touch.locationInView(this));
+    m_touchStart = touch.locationInView(this);
+    m_touchedRow = m_editing ? std::nullopt : indexPathForRowAtPoint(m_touchStart);
+    m_touchHidesConfirmation = !m_editing && showsDeleteConfirmation();
 }
 
-void UITableView::touchesMoved(UITouch&)
+void UITableView::touchesMoved(UITouch& touch)
 {
+    if (m_touchedRow && !m_touchHidesConfirmation
+        && swipeShowsDelete(*m_touchedRow, m_touchStart, touch.locationInView(this))) {
+        m_touchedRow.reset();
+    }
 }
 
 void UITableView::touchesEnded(UITouch& touch)
 {
     auto touched = std::exchange(m_touchedRow, std::nullopt);
-    if (m_editing) {
+    if (m_editing || std::exchange(m_touchHidesConfirmation, false)) {
         hideDeleteConfirmations();
         return;
     }
@@ -313,6 +319,7 @@ void UITableView::touchesEnded(UITouch& touch)
 void UITableView::touchesCancelled(UITouch&)
 {
     m_touchedRow.reset();
+    m_touchHidesConfirmation = false;
 }
 
 }  // namespace device::uikit

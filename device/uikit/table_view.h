@@ -26,7 +26,10 @@ enum class UITableViewRowAnimation : long { Fade = 0, Right = 1, Left = 2, Top =
 // row's delete control shows its "Delete" button, a tap on that button (or on an insert control)
 // sends tableView:commitEditingStyle:forRowAtIndexPath:, and a row dragged by its reorder control
 // and let go over another row's place takes that place: the data source hears
-// tableView:moveRowAtIndexPath:toIndexPath: and the table moves the row without reloading.
+// tableView:moveRowAtIndexPath:toIndexPath: and the table moves the row without reloading. Out of
+// editing mode, a finger swiped left across a row shows its "Delete" button when the data source
+// answers tableView:commitEditingStyle:forRowAtIndexPath: and the row may be edited and deleted;
+// the next touch elsewhere hides it.
 class UITableView : public UIScrollView {
 public:
     static constexpr std::string_view className = "UITableView";
@@ -114,6 +117,8 @@ private:
     void configureEditing(UITableViewCell& cell, NSIndexPath indexPath);
     void applyUpdates();
     void hideDeleteConfirmations();
+    bool showsDeleteConfirmation() const;
+    bool swipeShowsDelete(NSIndexPath indexPath, CGPoint from, CGPoint to);
 
     void editControlTapped(UITableViewCell& cell);
     void deleteConfirmationTapped(UITableViewCell& cell);
@@ -135,6 +140,8 @@ private:
     std::vector<NSIndexPath> m_deletedRows;
     std::vector<long> m_deletedSections;
     std::optional<NSIndexPath> m_touchedRow;
+    CGPoint m_touchStart;
+    bool m_touchHidesConfirmation = false;
     std::optional<Reorder> m_reorder;
 };
 

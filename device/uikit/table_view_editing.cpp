@@ -12,6 +12,7 @@ namespace device::uikit {
 void UITableView::setEditingAnimated(bool editing, bool)
 {
     reloadIfNeeded();
+    hideDeleteConfirmations();
     m_editing = editing;
     for (std::size_t s = 0; s < m_sections.size(); ++s) {
         auto cells = m_sections[s].cells;
@@ -51,6 +52,43 @@ void UITableView::hideDeleteConfirmations()
             cell->setShowingDeleteConfirmation(false);
         }
     }
+}
+
+bool UITableView::showsDeleteConfirmation() const
+{
+    return std::any_of(m_sections.begin(), m_sections.end(), [](const Section& section) {
+        return std::any_of(section.cells.begin(), section.cells.end(),
+                           [](const auto& cell) { return cell->showingDeleteConfirmation(); });
+    });
+}
+
+bool UITableView::swipeShowsDelete(NSIndexPath indexPath, CGPoint from, CGPoint to)
+{
+    constexpr double kSwipeDistance = 30;
+    double across = to.x - from.x;
+    if (across > -kSwipeDistance || std::abs(to.y - from.y) > std::abs(across)) {
+        return false;
+    }
+    objc::id source = dataSource();
+    if (!objc::respondsTo(source, "tableView:commitEditingStyle:forRowAtIndexPath:")
+        || (objc::respondsTo(source, "tableView:canEditRowAtIndexPath:")
+            && !objc::msgSend<bool>(source, "tableView:canEditRowAtIndexPath:", this, indexPath))) {
+        return false;
+    }
+    objc::id answering = delegate();
+    if (objc::respondsTo(answering, "tableView:editingStyleForRowAtIndexPath:")
+        && objc::msgSend<UITableViewCellEditingStyle>(answering, "tableView:editingStyleForRowAtIndexPath:", this,
+                                                      indexPath)
+               != UITableViewCellEditingStyle::Delete) {
+        return false;
+    }
+    UITableViewCell* cell = cellForRowAtIndexPath(indexPath);
+    if (!cell) {
+        return false;
+    }
+    hideDeleteConfirmations();
+    cell->setShowingDeleteConfirmation(true);
+    return true;
 }
 
 void UITableView::editControlTapped(UITableViewCell& cell)

@@ -8,6 +8,7 @@
 #include "device/uikit/gesture_recognizer.h"
 #include "device/uikit/image.h"
 #include "device/uikit/image_view.h"
+#include "device/uikit/keyboard.h"
 #include "device/uikit/label.h"
 #include "device/uikit/modal_ui.h"
 #include "device/uikit/navigation_bar.h"
@@ -46,6 +47,7 @@ void registerUIKitClasses()
     ClassBuilder<UITableViewCellDeleteConfirmationButton>("UIButton");
     ClassBuilder<UINavigationBar>("UIView");
     ClassBuilder<UINavigationButton>("UIButton");
+    ClassBuilder<UIKeyboardKey>("UIButton");
     ClassBuilder<UIGestureRecognizer>("NSObject");
     ClassBuilder<UITapGestureRecognizer>("UIGestureRecognizer");
     ClassBuilder<UIPanGestureRecognizer>("UIGestureRecognizer");

@@ -79,7 +79,7 @@ bool reachable(const UIView& view, device::uikit::UIWindow& window)
 std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
 {
     std::vector<UIView*> layers{device::uikit::UIAlertView::visibleAlert(),
-                                device::uikit::UIActionSheet::visibleSheet()};
+                                device::uikit::UIActionSheet::visibleSheet(), device::uikit::Keyboard::view()};
     auto controllers = device::render::findScreenControllers(window);
     if (controllers.modal) {
         layers.push_back(controllers.modal->view());

@@ -97,8 +97,9 @@ TEST_P(ProfileTest, DescribesItsDevice)
 void expectWellFormedRows(plist_t rows, const std::set<std::filesystem::path>& pictures, bool root,
                           const std::string& where)
 {
-    static const std::set<std::string> kCells = {"PSGroupCell",      "PSLinkCell",   "PSSwitchCell",
-                                                 "PSTitleValueCell", "PSButtonCell", "PSStaticTextCell"};
+    static const std::set<std::string> kCells = {"PSGroupCell",      "PSLinkCell",       "PSSwitchCell",
+                                                 "PSTitleValueCell", "PSButtonCell",     "PSStaticTextCell",
+                                                 "PSEditTextCell"};
     ASSERT_EQ(plist_get_node_type(rows), PLIST_ARRAY) << where;
     for (uint32_t i = 0; i < plist_array_get_size(rows); ++i) {
         const plist_t entry = plist_array_get_item(rows, i);
@@ -117,6 +118,8 @@ void expectWellFormedRows(plist_t rows, const std::set<std::filesystem::path>& p
         if (const plist_t page = plist_dict_get_item(entry, "page")) {
             EXPECT_EQ(cell, "PSLinkCell") << at << ": only links open pages";
             expectWellFormedRows(page, pictures, false, at + " (" + label + ") page");
+        } else {
+            EXPECT_EQ(plist_dict_get_item(entry, "editable"), nullptr) << at << ": only pages are editable";
         }
     }
 }

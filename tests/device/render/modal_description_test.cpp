@@ -1,5 +1,6 @@
 #include "device/render/screen_description.h"
 #include "device/render/screen_json.h"
+#include "device/render/screen_text.h"
 #include "device/uikit/action_sheet.h"
 #include "device/uikit/alert_view.h"
 #include "device/uikit/keyboard.h"
@@ -52,6 +53,29 @@ TEST(ModalDescription, TheKeyboardIsUpWhileAFieldHasTheFocus)
     EXPECT_TRUE(describe().keyboard);
     field->resignFirstResponder();
     EXPECT_FALSE(describe().keyboard);
+}
+
+TEST(ModalDescription, AnAlertOrASheetShownOverTheRootListIsReadInTheTextOfTheScreen)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    auto sheet = uikit::UIActionSheet::initWithTitleDelegateCancelButtonTitleDestructiveButtonTitleOtherButtonTitles(
+        "Sort", nullptr, "Cancel", "Reset", {"A->Z"});
+    sheet->showInView(uikit::UIApplication::sharedApplication().keyWindow());
+    ScreenText withSheet(describe());
+    for (const char* shown : {"Sort", "Reset", "A->Z", "Cancel", "Airplane Mode"}) {
+        EXPECT_TRUE(withSheet.contains(shown)) << shown << "\n" << withSheet.str();
+    }
+    sheet->dismissWithClickedButtonIndexAnimated(sheet->cancelButtonIndex(), false);
+
+    auto alert = uikit::UIAlertView::initWithTitleMessageDelegateCancelButtonTitleOtherButtonTitles(
+        "Error", "The name is blank", nullptr, "OK", {"Retry"});
+    alert->show();
+    ScreenText withAlert(describe());
+    for (const char* shown : {"Error", "The name is blank", "OK", "Retry"}) {
+        EXPECT_TRUE(withAlert.contains(shown)) << shown << "\n" << withAlert.str();
+    }
+    EXPECT_FALSE(withAlert.contains("A->Z"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace device::render {
@@ -144,6 +145,93 @@ TEST(ScreenText, APresentedControllerIsFramedOverTheScreen)
     EXPECT_THAT(linesOf(sheet.str()).front(), HasSubstr("Settings"));
     EXPECT_TRUE(sheet.contains("Thank You!"));
     EXPECT_THAT(sheet.str(), HasSubstr("┌"));
+}
+
+TEST(ScreenText, AnAlertIsACentredBoxWithItsButtonsInARowForTwoAndStackedOtherwise)
+{
+    ScreenDescription screen = phoneShowing(generalPage());
+    screen.alert = AlertDescription{"Delete Tag", "The entries of the tag go back to the list they came from.",
+                                    {"Cancel", "Delete"}, 0};
+    ScreenText two(screen);
+    EXPECT_TRUE(two.contains("Delete Tag"));
+    EXPECT_TRUE(two.contains("The entries of the tag go back to the list they came from."));
+    std::string buttons = lineWith(two.str(), "Cancel");
+    auto between = buttons.find("│", buttons.find("Cancel"));
+    EXPECT_LT(between, buttons.find("Delete")) << "side by side, a line between: " << buttons;
+    std::string title = lineWith(two.str(), "Delete Tag");
+    EXPECT_EQ(displayWidth(title.substr(0, title.find("│"))), 7) << "centred: " << title;
+
+    screen.alert = AlertDescription{"Passcode", "", {"Cancel", "Try Again", "Reset"}, 0};
+    ScreenText three(screen);
+    auto lines = linesOf(three.str());
+    auto row = [&](std::string_view text) {
+        return std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+                   return line.find(text) != std::string::npos;
+               }) - lines.begin();
+    };
+    EXPECT_LT(row("Try Again"), row("Reset"));
+    EXPECT_LT(row("Reset"), row("Cancel")) << "stacked, the cancel button last";
+}
+
+TEST(ScreenText, AnActionSheetRisesBelowThePageOnAPhoneAndIsAPopoverOnATablet)
+{
+    ScreenDescription screen = phoneShowing(generalPage());
+    screen.sheet = SheetDescription{"Move to", {"Remove", "Work", "Games", "Cancel"}, 3};
+    ScreenText phone(screen);
+    auto lines = linesOf(phone.str());
+    auto row = [&](std::string_view text) {
+        return std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+                   return line.find(text) != std::string::npos;
+               }) - lines.begin();
+    };
+    EXPECT_GT(row("Move to"), row("中文")) << "below the page";
+    EXPECT_LT(row("Remove"), row("Work"));
+    EXPECT_LT(row("Games"), row("Cancel"));
+    EXPECT_THAT(lines[static_cast<std::size_t>(row("Cancel")) - 1], StartsWith("┌")) << "the cancel button apart";
+
+    screen.device = DeviceKind::Tablet;
+    screen.sheet = SheetDescription{"Move to", {"Remove", "Work"}, std::nullopt};
+    ScreenText tablet(screen);
+    EXPECT_THAT(lineWith(tablet.str(), "Move to"), EndsWith("│"));
+    EXPECT_FALSE(tablet.contains("Cancel"));
+}
+
+TEST(ScreenText, TheKeyboardSitsBelowAndTheFocusedFieldShowsACaret)
+{
+    PageDescription about;
+    about.bar = {"About", "General", std::nullopt, std::nullopt};
+    about.sections = {{std::nullopt, std::nullopt, {{"Name", "Velmora", std::nullopt, RowKind::Edit, false, false, true}}}};
+    ScreenDescription screen = phoneShowing(about);
+    screen.keyboard = true;
+    ScreenText letters(screen);
+    EXPECT_THAT(lineWith(letters.str(), "Name"), EndsWith("Velmora▏"));
+    auto lines = linesOf(letters.str());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_THAT(lines.back(), StartsWith("└"));
+    EXPECT_TRUE(letters.contains("Q  W  E  R  T  Y"));
+    EXPECT_TRUE(letters.contains("return"));
+
+    screen.keyboardKind = KeyboardKind::NumberPad;
+    ScreenText digits(screen);
+    EXPECT_TRUE(digits.contains("7     8     9"));
+    EXPECT_FALSE(digits.contains("Q  W"));
+}
+
+TEST(ScreenText, RowsInEditingModeShowTheirControlsAndASwipedRowItsDeleteButton)
+{
+    PageDescription keyboards;
+    keyboards.bar = {"Keyboards", "Keyboard", std::nullopt, "Done"};
+    keyboards.editing = true;
+    RowDescription english{"English", std::nullopt, std::nullopt, RowKind::Static, false, false};
+    english.deleteControl = true;
+    RowDescription emoji = english;
+    emoji.label = "Emoji";
+    emoji.showsDeleteButton = true;
+    keyboards.sections = {{std::nullopt, std::nullopt, {english, emoji}}};
+    ScreenText text(phoneShowing(keyboards));
+    EXPECT_THAT(lineWith(text.str(), "English"), StartsWith(" ⊖ English"));
+    EXPECT_THAT(lineWith(text.str(), "English"), EndsWith("≡"));
+    EXPECT_THAT(lineWith(text.str(), "Emoji"), EndsWith("[Delete]"));
 }
 
 }  // namespace

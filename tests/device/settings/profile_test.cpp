@@ -86,3 +86,35 @@ TEST(ProfileTest, MistakesAreReportedWithTheFileAndThePlace)
     EXPECT_NE(message.find("entries[1]"), std::string::npos) << message;
     EXPECT_NE(message.find("PSWobbleCell"), std::string::npos) << message;
 }
+
+TEST(ProfileTest, TextRowsAndEditableListsAreCheckedWhereTheyStand)
+{
+    testing_support::TempRoot dir;
+    using device::foundation::PlistArray;
+    using device::foundation::PlistDictionary;
+    auto messageFor = [&](const std::string& name, const PlistDictionary& entry) {
+        PlistDictionary profile{{"name", "mine"},
+                                {"model", "iPhone"},
+                                {"machine", "iPhone6,1"},
+                                {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2}}},
+                                {"entries", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}}, entry}}};
+        std::ofstream(dir.path() / name) << device::foundation::serializePlistXml(profile);
+        return errorOf(device::settings::loadProfile(dir.path() / name));
+    };
+    PlistArray rows{PlistDictionary{{"cell", "PSStaticTextCell"}, {"label", "English"}}};
+
+    EXPECT_EQ(messageFor("name.plist", PlistDictionary{{"cell", "PSEditTextCell"}, {"label", "Name"}, {"value", true}}),
+              (dir.path() / "name.plist").string() + ": entries[1]: the \"value\" of a PSEditTextCell must be a string");
+    EXPECT_EQ(messageFor("flag.plist", PlistDictionary{{"cell", "PSLinkCell"}, {"label", "Keyboards"}, {"editable", "yes"},
+                                                       {"page", rows}}),
+              (dir.path() / "flag.plist").string() + ": entries[1]: \"editable\" must be a boolean");
+    EXPECT_EQ(messageFor("empty.plist", PlistDictionary{{"cell", "PSLinkCell"}, {"label", "Keyboards"}, {"editable", true}}),
+              (dir.path() / "empty.plist").string() + ": entries[1]: \"editable\" needs a \"page\" of rows to edit");
+
+    messageFor("fine.plist", PlistDictionary{{"cell", "PSLinkCell"}, {"label", "Keyboards"}, {"editable", true},
+                                             {"page", rows}});
+    auto loaded = device::settings::loadProfile(dir.path() / "fine.plist");
+    ASSERT_EQ(errorOf(loaded), "");
+    EXPECT_TRUE(std::get<DeviceProfile>(loaded).entries[1].editable);
+    EXPECT_FALSE(std::get<DeviceProfile>(loaded).entries[0].editable);
+}

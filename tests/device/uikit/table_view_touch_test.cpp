@@ -210,6 +210,36 @@ TEST(TableEditing, DeletedSectionsGoTogetherAtTheEndOfTheUpdates)
     EXPECT_TRUE(editing.table->visibleCells().empty());
 }
 
+TEST(TableEditing, ARowSwipedLeftOutOfEditingModeOffersItsDeleteButton)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    EditingTable editing;
+    editing.table->setEditingAnimated(false, false);
+    CGPoint charlie = centreOf(*rowLabelled(*editing.table, "Charlie"));
+    Touchscreen screen;
+
+    screen.pan({charlie.x + 100, charlie.y}, {charlie.x + 150, charlie.y});
+    EXPECT_EQ(findButton(*rowLabelled(*editing.table, "Charlie"), "Delete"), nullptr) << "a swipe right offers nothing";
+    editing.rows->calls.clear();
+    screen.pan({charlie.x + 100, charlie.y}, {charlie.x - 100, charlie.y});
+    ASSERT_NE(findButton(*rowLabelled(*editing.table, "Charlie"), "Delete"), nullptr);
+    EXPECT_TRUE(editing.rows->calls.empty()) << "the swiped row is not selected";
+
+    screen.tap(centreOf(*rowLabelled(*editing.table, "Alpha")->textLabel()));
+    EXPECT_EQ(findButton(*rowLabelled(*editing.table, "Charlie"), "Delete"), nullptr) << "a tap elsewhere hides it";
+    EXPECT_TRUE(editing.rows->calls.empty()) << "and selects nothing";
+
+    screen.pan({charlie.x + 100, charlie.y}, {charlie.x - 100, charlie.y});
+    screen.tap(centreOf(*findButton(*rowLabelled(*editing.table, "Charlie"), "Delete")));
+    EXPECT_EQ(editing.rows->calls, (Calls{"delete Charlie"}));
+    EXPECT_EQ(editing.shownRows(), (std::vector<std::string>{"Alpha", "Bravo", "Delta"}));
+
+    screen.pan({charlie.x + 100, charlie.y}, {charlie.x - 100, charlie.y});
+    editing.table->setEditingAnimated(true, false);
+    EXPECT_EQ(findButton(*rowLabelled(*editing.table, "Delta"), "Delete"), nullptr) << "editing mode starts afresh";
+}
+
 TEST(TableEditing, AccessoriesHideWhileEditingUnlessTheCellKeepsThem)
 {
     BootedDevice phone("phone", Library::None);
