@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <variant>
@@ -16,6 +17,12 @@ namespace {
 
 using namespace device;
 
+[[noreturn]] void fail(const std::string& why)
+{
+    std::fprintf(stderr, "velmora-bench: cannot boot the phone: %s\n", why.c_str());
+    std::exit(1);
+}
+
 // The plain Settings app of the phone profile, booted on a scratch root that goes away with it.
 class BootedPhone {
 public:
@@ -23,19 +30,19 @@ public:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmora-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) {
-            std::abort();
+            fail("cannot create a scratch device root");
         }
         settings::BootOptions options;
         options.root = pattern;
         options.injection = settings::LibraryInjection::None;
         auto profile = settings::loadProfileNamed("phone");
-        if (!std::holds_alternative<settings::DeviceProfile>(profile)) {
-            std::abort();
+        if (auto* error = std::get_if<settings::ProfileError>(&profile)) {
+            fail(error->message);
         }
         options.profile = std::get<settings::DeviceProfile>(profile);
         m_device = std::make_unique<settings::Device>(options);
-        if (m_device->boot()) {
-            std::abort();
+        if (auto error = m_device->boot()) {
+            fail(*error);
         }
     }
 
