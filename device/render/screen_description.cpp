@@ -31,7 +31,9 @@ NavigationBarDescription describeBar(uikit::UIViewController& controller,
     uikit::UINavigationItem* item = controller.navigationItem();
     NavigationBarDescription bar;
     bar.title = item->title().empty() ? nonEmpty(controller.title()) : nonEmpty(item->title());
-    if (navigation && navigation->viewControllers().size() > 1 && !item->hidesBackButton()) {
+    // A left item takes the back button's place, as the bar shows it.
+    if (navigation && navigation->viewControllers().size() > 1 && !item->hidesBackButton()
+        && !item->leftBarButtonItem()) {
         bar.back = navigation->backButtonTitle();
     }
     bar.left = titleOf(item->leftBarButtonItem());

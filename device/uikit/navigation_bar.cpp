@@ -1,5 +1,7 @@
 #include "device/uikit/navigation_bar.h"
 
+#include "device/uikit/character_count.h"
+
 #include <algorithm>
 
 namespace device::uikit {
@@ -13,8 +15,7 @@ const UIColor kDisabledTint = UIColor::white(0.75);
 // Bar buttons are as wide as their title at 17 points, roughly 9 points a character.
 double buttonWidth(const std::string& title)
 {
-    auto characters = std::count_if(title.begin(), title.end(), [](char c) { return (c & 0xC0) != 0x80; });
-    return static_cast<double>(characters) * 9 + 12;
+    return static_cast<double>(characterCount(title)) * 9 + 12;
 }
 
 std::shared_ptr<UINavigationButton> makeButton(const std::string& title)

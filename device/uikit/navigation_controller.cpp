@@ -1,6 +1,7 @@
 #include "device/uikit/navigation_controller.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/character_count.h"
 #include "device/uikit/screen.h"
 
 namespace device::uikit {
@@ -83,7 +84,7 @@ std::string UINavigationController::backButtonTitle() const
     }
     const std::string& previous = m_stack[m_stack.size() - 2]->title();
     // A long title does not fit beside the page's own title; the platform shows "Back" instead.
-    return previous.empty() || previous.size() > 12 ? "Back" : previous;
+    return previous.empty() || characterCount(previous) > 12 ? "Back" : previous;
 }
 
 UINavigationBar* UINavigationController::navigationBar()

@@ -1,6 +1,7 @@
 #include "device/uikit/table_view.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/character_count.h"
 #include "device/uikit/refresh_control.h"
 #include "device/uikit/touch.h"
 
@@ -28,7 +29,7 @@ double footerHeight(const std::optional<std::string>& footer, double width)
     }
     // Roughly 7 points a character at the footer's 13-point size.
     double charsPerLine = std::max(1.0, (width - 30) / 7);
-    double lines = std::ceil(static_cast<double>(footer->size()) / charsPerLine);
+    double lines = std::ceil(static_cast<double>(characterCount(*footer)) / charsPerLine);
     return lines * kFooterLineHeight + 8;
 }
 

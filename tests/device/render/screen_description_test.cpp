@@ -37,6 +37,27 @@ ScreenDescription describe()
     return describeScreen(uikit::UIApplication::sharedApplication().keyWindow(), {});
 }
 
+TEST(ScreenDescription, ALeftItemTakesTheBackButtonsPlaceAndLongTitlesAreCountedInCharacters)
+{
+    BootedDevice phone("phone", Library::None);
+    auto& app = phone.boot().app();
+    auto middle = listPage("Réglages éé", {});
+    app.navigation()->pushViewControllerAnimated(middle, false);
+    auto page = listPage("Edit", {});
+    page->navigationItem()->setLeftBarButtonItem(
+        uikit::UIBarButtonItem::initWithTitle("Cancel", uikit::UIBarButtonItemStyle::Bordered, nullptr, nullptr));
+    app.navigation()->pushViewControllerAnimated(page, false);
+
+    ScreenDescription covered = describe();
+    EXPECT_EQ(covered.page.bar.back, std::nullopt);
+    EXPECT_EQ(covered.page.bar.left, "Cancel");
+
+    page->navigationItem()->setLeftBarButtonItem(nullptr);
+    EXPECT_EQ(describe().page.bar.back, "Réglages éé") << "eleven characters, though more bytes";
+    middle->setTitle("Réglages généraux");
+    EXPECT_EQ(describe().page.bar.back, "Back");
+}
+
 TEST(ScreenDescription, APushedPageHasABackButtonAndRowsOfEveryKind)
 {
     BootedDevice phone("phone", Library::None);
