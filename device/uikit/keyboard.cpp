@@ -1,7 +1,7 @@
 #include "device/uikit/keyboard.h"
 
 #include "device/uikit/application.h"
-#include "device/uikit/label.h"
+#include "device/uikit/keyboard_layout.h"
 #include "device/uikit/screen.h"
 
 #include <algorithm>
@@ -19,42 +19,17 @@ struct Shown {
 
 Shown g_shown;
 
-constexpr std::array<std::string_view, 4> kLetterRows{"Q W E R T Y U I O P", "A S D F G H J K L", "Z X C V B N M",
-                                                      "123   space"};
-constexpr double kReturnKeyWidth = 0.25;
-constexpr std::array<std::string_view, 4> kDigitRows{"1  2  3", "4  5  6", "7  8  9", "0"};
-
 bool isTablet()
 {
     return UIDevice::currentDevice().model().starts_with("iPad");
 }
 
-std::shared_ptr<UIView> makeKeyboardView(UIKeyboardType type)
+std::shared_ptr<UIView> keyboardForScreen(UIKeyboardType type)
 {
     CGRect screen = UIScreen::mainScreen().bounds();
     double height = isTablet() ? Keyboard::kTabletHeight : Keyboard::kPhoneHeight;
-    auto view = objc::create<UIView>(CGRectMake(0, screen.height() - height, screen.width(), height));
-    view->setBackgroundColor(UIColor::rgba(0.82, 0.83, 0.85));
-    const auto& rows = type == UIKeyboardType::NumberPad ? kDigitRows : kLetterRows;
-    double rowHeight = height / static_cast<double>(rows.size());
-    bool hasReturnKey = type != UIKeyboardType::NumberPad;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        bool last = i + 1 == rows.size();
-        double width = screen.width() * (last && hasReturnKey ? 1 - kReturnKeyWidth : 1);
-        auto keys = objc::create<UILabel>(CGRectMake(0, rowHeight * static_cast<double>(i), width, rowHeight));
-        keys->setText(std::string(rows[i]));
-        keys->setTextAlignment(NSTextAlignment::Center);
-        keys->setFont(UIFont::systemFontOfSize(20));
-        view->addSubview(keys);
-    }
-    if (hasReturnKey) {
-        auto key = objc::create<UIKeyboardKey>();
-        key->setFrame(CGRectMake(screen.width() * (1 - kReturnKeyWidth), height - rowHeight,
-                                 screen.width() * kReturnKeyWidth, rowHeight));
-        key->setTitle("return");
-        key->setCharacter("\n");
-        view->addSubview(key);
-    }
+    auto view = makeKeyboardView(type, {screen.width(), height});
+    view->setFrame(CGRectMake(0, screen.height() - height, screen.width(), height));
     return view;
 }
 
@@ -77,7 +52,12 @@ void UIKeyboardKey::endTracking(TouchRelease where)
 {
     auto keepAlive = retained<UIKeyboardKey>();
     UIButton::endTracking(where);
-    if (where == TouchRelease::Inside) {
+    if (where != TouchRelease::Inside) {
+        return;
+    }
+    if (m_character.empty()) {
+        Keyboard::erase();
+    } else {
         Keyboard::type(m_character);
     }
 }
@@ -126,7 +106,7 @@ void Keyboard::update()
         g_shown = {};
     }
     if (field && !g_shown.view) {
-        g_shown = {makeKeyboardView(field->keyboardType()), field->keyboardType()};
+        g_shown = {keyboardForScreen(field->keyboardType()), field->keyboardType()};
         if (UIWindow* window = UIApplication::sharedApplication().keyWindow()) {
             window->addOverlay(g_shown.view);
         }

@@ -9,7 +9,7 @@
 
 namespace device::uikit {
 
-// A key of the on-screen keyboard that takes taps: a tap types its character.
+// A key of the on-screen keyboard: a tap types its character, or deletes one when it has none.
 class UIKeyboardKey : public UIButton {
 public:
     static constexpr std::string_view className = "UIKeyboardKey";
@@ -24,8 +24,8 @@ private:
 };
 
 // The on-screen keyboard: a view at the bottom of the screen while a text field has the focus, with
-// the keys of that field's keyboard type. Typing goes to the first responder, key by key. Of the
-// keys, the return key takes taps.
+// the keys of that field's keyboard type. Typing goes to the first responder, key by key, whether
+// the keys are tapped or a text is typed.
 class Keyboard {
 public:
     static constexpr double kPhoneHeight = 216;

@@ -5,6 +5,7 @@
 #include "device/uikit/screen.h"
 #include "device/uikit/touchscreen.h"
 #include "device/uikit/view_controller.h"
+#include "tests/device/uikit/find_button.h"
 #include "tests/device/uikit/recording_delegate.h"
 #include "tests/device/uikit/touch_support.h"
 #include "tests/support/booted_device.h"
@@ -70,6 +71,33 @@ TEST(UITextField, SendsEachTypedCharacterAsAnEditingChange)
     EXPECT_EQ(field->text(), "h");
     EXPECT_EQ(recorder->calls, (Calls{"change 0+0 'h'", "event changed h", "change 1+0 'é'", "event changed hé",
                                       "change 1+1 ''", "event changed h"}));
+}
+
+TEST(UITextField, TappedKeysTypeLowercaseLettersSpacesAndDigitsAndTheDeleteKeyErases)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    auto field = fieldOnScreen(CGRectMake(20, 100, 280, 31));
+    Touchscreen screen;
+    screen.tap(centreOf(*field));
+    auto tapKey = [&](std::string_view title) {
+        UIButton* key = testing_support::findButton(*Keyboard::view(), title);
+        ASSERT_NE(key, nullptr) << title;
+        screen.tap(centreOf(*key));
+    };
+    for (std::string_view key : {"H", "I", "space", "Q", "⌫", "M"}) {
+        tapKey(key);
+    }
+    EXPECT_EQ(field->text(), "hi m");
+
+    field->setKeyboardType(UIKeyboardType::NumberPad);
+    field->resignFirstResponder();
+    screen.tap(centreOf(*field));
+    for (std::string_view key : {"7", "0", "⌫", "9"}) {
+        tapKey(key);
+    }
+    EXPECT_EQ(field->text(), "hi m79");
+    EXPECT_EQ(testing_support::findButton(*Keyboard::view(), "A"), nullptr) << "a number pad has digits only";
 }
 
 TEST(UITextField, ADelegateCanRefuseACharacterAndHearsTheReturnKey)
