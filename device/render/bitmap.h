@@ -5,11 +5,13 @@
 
 namespace device::render {
 
-// Straight (non-premultiplied) RGBA, 8 bits a channel, rows top to bottom.
+// RGBA, 8 bits a channel, rows top to bottom. Straight alpha unless premultiplied, where each colour channel is
+// already multiplied by the pixel's alpha, as a Core Graphics bitmap context keeps it.
 struct Bitmap {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgba;
+    bool premultiplied = false;
 
     Bitmap() = default;
     Bitmap(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}

@@ -113,6 +113,22 @@ void blend(std::uint8_t* pixel, const Sample& source, double alpha)
     pixel[3] = static_cast<std::uint8_t>((resultAlpha + 127) / 255);
 }
 
+void blendPremultiplied(std::uint8_t* pixel, const Sample& source, double alpha)
+{
+    int a = toByte(alpha);
+    if (a == 0) {
+        return;
+    }
+    int rest = 255 - a;
+    auto mix = [&](int from, std::uint8_t onto) {
+        return static_cast<std::uint8_t>((from * a + onto * rest + 127) / 255);
+    };
+    pixel[0] = mix(source.red, pixel[0]);
+    pixel[1] = mix(source.green, pixel[1]);
+    pixel[2] = mix(source.blue, pixel[2]);
+    pixel[3] = mix(255, pixel[3]);
+}
+
 int texelIndex(int index, int count, Edge edge)
 {
     if (edge == Edge::Clamp) {
@@ -220,6 +236,7 @@ template <class Source>
 void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
 {
     box = intersect(box, m_state.clip);
+    auto* blendInto = m_target.premultiplied ? &blendPremultiplied : &blend;
     for (int y = box.y0; y < box.y1; ++y) {
         std::uint8_t* row = m_target.pixel(0, y);
         bool rowCrossesHole = y >= hole.y0 && y < hole.y1;
@@ -236,7 +253,7 @@ void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
                 }
                 alpha *= coverage(clip, x, y);
             }
-            blend(row + static_cast<std::ptrdiff_t>(x) * 4, sample, alpha);
+            blendInto(row + static_cast<std::ptrdiff_t>(x) * 4, sample, alpha);
         }
     }
 }

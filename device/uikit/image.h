@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/objc/object.h"
+#include "device/uikit/cg_image.h"
 #include "device/uikit/geometry.h"
 
 #include <cstdint>
@@ -31,6 +32,7 @@ public:
     double scale() const { return m_scale; }
     CGSize size() const { return {m_pixelWidth / m_scale, m_pixelHeight / m_scale}; }
     const std::vector<std::uint8_t>& rgba() const { return m_rgba; }
+    CGImageRef CGImage() const { return {m_pixelWidth, m_pixelHeight, m_rgba}; }
     const std::string& sourcePath() const { return m_sourcePath; }
 
 private:

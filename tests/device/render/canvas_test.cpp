@@ -134,6 +134,40 @@ TEST(CanvasBlending, SourceOverOntoStraightAlpha)
     EXPECT_NEAR(layered[2], 85, 1);
 }
 
+TEST(CanvasBlending, SourceOverOntoPremultiplied)
+{
+    Bitmap bitmap(4, 1);
+    bitmap.premultiplied = true;
+    Canvas canvas(bitmap, 1);
+    canvas.fillRect({0, 0, 1, 1}, blue);
+    canvas.fillRect({0, 0, 2, 1}, {1, 0, 0, 0.5});
+    EXPECT_EQ(at(bitmap, 0, 0), (Rgba{128, 0, 127, 255})) << "half red over opaque blue";
+    EXPECT_EQ(at(bitmap, 1, 0), (Rgba{128, 0, 0, 128})) << "half red over nothing is stored weighted by its alpha";
+
+    canvas.fillRect({2, 0, 1, 1}, {0, 0, 1, 0.5});
+    canvas.fillRect({2, 0, 1, 1}, {1, 0, 0, 0.5});
+    EXPECT_EQ(at(bitmap, 2, 0), (Rgba{128, 0, 64, 192})) << "the straight colour is (170, 0, 85)";
+
+    canvas.fillRect({3.25, 0, 1, 1}, {1, 1, 1, 1});
+    EXPECT_EQ(at(bitmap, 3, 0), (Rgba{191, 191, 191, 191})) << "a partly covered pixel of opaque white";
+}
+
+TEST(CanvasBlending, ImagesStayStraightWhenDrawnIntoPremultiplied)
+{
+    Bitmap image = picture(1, 1, {{200, 100, 50, 128}});
+    Bitmap bitmap(2, 1);
+    bitmap.premultiplied = true;
+    Canvas canvas(bitmap, 1);
+    canvas.drawImage(ImageRef::of(image), {0, 0, 1, 1}, ContentMode::ScaleToFill);
+    EXPECT_EQ(at(bitmap, 0, 0), (Rgba{100, 50, 25, 128}));
+    EXPECT_EQ(at(bitmap, 1, 0), clear);
+
+    Bitmap straight(1, 1);
+    Canvas straightCanvas(straight, 1);
+    straightCanvas.drawImage(ImageRef::of(image), {0, 0, 1, 1}, ContentMode::ScaleToFill);
+    EXPECT_EQ(at(straight, 0, 0), (Rgba{200, 100, 50, 128})) << "the straight format is unchanged";
+}
+
 TEST(CanvasBlending, GlobalAlphaScalesEverythingAndIsRestored)
 {
     Bitmap bitmap(2, 1);
