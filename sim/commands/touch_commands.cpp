@@ -75,11 +75,12 @@ bool reachable(const UIView& view, device::uikit::UIWindow& window)
     return hit && hit->isDescendantOf(&view);
 }
 
-// The views that make up the screen, frontmost first.
+// The views that make up the screen, in the order a tap looks for its target: the documented order names
+// alert, sheet, modal, page and root list; the keyboard, which it does not name, comes last.
 std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
 {
     std::vector<UIView*> layers{device::uikit::UIAlertView::visibleAlert(),
-                                device::uikit::UIActionSheet::visibleSheet(), device::uikit::Keyboard::view()};
+                                device::uikit::UIActionSheet::visibleSheet()};
     auto controllers = device::render::findScreenControllers(window);
     if (controllers.modal) {
         layers.push_back(controllers.modal->view());
@@ -92,6 +93,7 @@ std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
     if (controllers.masterNavigation) {
         layers.push_back(controllers.masterNavigation->view());
     }
+    layers.push_back(device::uikit::Keyboard::view());
     std::erase(layers, nullptr);
     return layers;
 }
