@@ -2,6 +2,7 @@
 
 #include "device/render/font.h"
 #include "device/uikit/label.h"
+#include "device/uikit/navigation_bar.h"
 #include "device/uikit/table_view.h"
 
 namespace device::render {
@@ -74,9 +75,15 @@ void paintCellDecorations(const uikit::UITableViewCell& cell, Canvas& canvas, co
     paintAccessory(cell, canvas, bounds);
 }
 
-void paintBarShadow(Canvas& canvas, const Rect& bounds)
+void paintNavigationBar(const uikit::UINavigationBar& bar, Canvas& canvas, const Rect& bounds)
 {
     canvas.drawHairline({0, bounds.height - 1 / canvas.scale()}, bounds.width, Axis::Horizontal, kBarShadow);
+    const uikit::UINavigationButton* back = bar.backButton();
+    if (back && !back->isHidden()) {
+        uikit::CGRect frame = back->frame();
+        Rect chevron{frame.minX(), frame.minY() - 2, uikit::UINavigationBar::kBackChevronWidth, frame.height()};
+        Font(30, FontWeight::Light, canvas.scale()).drawInRect(canvas, "‹", chevron, TextAlignment::Left, kTint);
+    }
 }
 
 }  // namespace device::render

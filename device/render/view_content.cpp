@@ -29,8 +29,8 @@ void drawViewContent(const uikit::UIView& view, Canvas& canvas, const Rect& boun
         paintRefreshControl(*refresh, canvas, bounds);
     } else if (const auto* cell = dynamic_cast<const uikit::UITableViewCell*>(&view)) {
         paintCellDecorations(*cell, canvas, bounds);
-    } else if (dynamic_cast<const uikit::UINavigationBar*>(&view)) {
-        paintBarShadow(canvas, bounds);
+    } else if (const auto* bar = dynamic_cast<const uikit::UINavigationBar*>(&view)) {
+        paintNavigationBar(*bar, canvas, bounds);
     }
 }
 

@@ -118,8 +118,12 @@ void UINavigationBar::layoutSubviews()
     double leftWidth = 0;
     double rightWidth = 0;
     if (UINavigationButton* left = m_left.button ? m_left.button.get() : m_back.get()) {
-        leftWidth = buttonWidth(left->title());
+        bool isBack = left == m_back.get();
+        double chevron = isBack ? kBackChevronWidth : 0;
+        leftWidth = buttonWidth(left->title()) + chevron;
         left->setFrame(CGRectMake(kSideMargin, top, leftWidth, kHeight));
+        // The back button's chevron takes the start of the button; its title follows it.
+        left->titleLabel()->setFrame(CGRectMake(chevron, 0, leftWidth - chevron, kHeight));
     }
     if (m_right.button) {
         rightWidth = buttonWidth(m_right.button->title());

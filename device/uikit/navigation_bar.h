@@ -32,6 +32,8 @@ class UINavigationBar : public UIView {
 public:
     static constexpr std::string_view className = "UINavigationBar";
     static constexpr double kHeight = 44;
+    // Room at the start of the back button for its chevron.
+    static constexpr double kBackChevronWidth = 14;
 
     // What a tap on the back button does.
     void setBackAction(std::function<void()> action) { m_backAction = std::move(action); }
