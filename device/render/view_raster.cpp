@@ -11,9 +11,6 @@
 namespace device::render {
 namespace {
 
-// Below this the platform neither draws a view nor lets it take touches.
-constexpr double kInvisibleAlpha = 0.01;
-
 void drawBackground(const uikit::UIColor& color, const Rect& bounds, double cornerRadius, Canvas& canvas)
 {
     if (color.pattern) {
@@ -32,7 +29,7 @@ void drawBackground(const uikit::UIColor& color, const Rect& bounds, double corn
 void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now)
 {
     double alpha = view.presentationAlpha(now);
-    if (view.isHidden() || alpha < kInvisibleAlpha) {
+    if (view.isHidden() || alpha <= 0) {
         return;
     }
     Rect frame = toRect(view.presentationFrame(now));
