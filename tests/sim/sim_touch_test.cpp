@@ -12,10 +12,6 @@ using testing_support::rowLabelled;
 using testing_support::Library;
 using testing_support::runSim;
 
-namespace {
-
-}  // namespace
-
 TEST(SimTouch, TappingAnEntryPushesItsPageBackReturnsAndScrollingRevealsRowsBelow)
 {
     BootedDevice phone("phone", Library::None);
