@@ -9,15 +9,6 @@
 
 namespace device::preferences {
 
-namespace {
-
-bool isTablet()
-{
-    return uikit::UIDevice::currentDevice().model().starts_with("iPad");
-}
-
-}  // namespace
-
 SpecifierList& PSListController::specifiers()
 {
     return currentList();
@@ -200,7 +191,7 @@ std::shared_ptr<uikit::UIView> PSListController::loadView()
     tableView->setDataSource(this);
     tableView->setDelegate(this);
     tableView->setNeedsReload();
-    if (!isTablet()) {
+    if (uikit::UIDevice::currentDevice().userInterfaceIdiom() != uikit::UIUserInterfaceIdiom::Pad) {
         return tableView;
     }
     auto container = objc::create<uikit::UIView>(frame);

@@ -242,8 +242,8 @@ std::vector<std::string> ModalDescription::texts() const
 ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds)
 {
     ScreenDescription screen;
-    screen.device
-        = uikit::UIDevice::currentDevice().model().starts_with("iPad") ? DeviceKind::Tablet : DeviceKind::Phone;
+    bool pad = uikit::UIDevice::currentDevice().userInterfaceIdiom() == uikit::UIUserInterfaceIdiom::Pad;
+    screen.device = pad ? DeviceKind::Tablet : DeviceKind::Phone;
     screen.sounds = std::move(sounds);
     screen.alert = describeAlert();
     screen.sheet = describeSheet();

@@ -18,11 +18,6 @@ constexpr double kSlideSeconds = 0.3;
 
 std::shared_ptr<UIActionSheet> g_visibleSheet;
 
-bool isTablet()
-{
-    return UIDevice::currentDevice().model().starts_with("iPad");
-}
-
 UIView* viewShowing(const UIBarButtonItem* item, UIView& view)
 {
     if (auto* bar = dynamic_cast<UINavigationBar*>(&view); bar && bar->isVisibleOnScreen()) {
@@ -128,7 +123,7 @@ void UIActionSheet::present(CGRect anchor, Placement placement)
     }
     CGRect screen = UIScreen::mainScreen().bounds();
     setFrame(screen);
-    m_popover = isTablet();
+    m_popover = UIDevice::currentDevice().userInterfaceIdiom() == UIUserInterfaceIdiom::Pad;
     if (m_popover) {
         layOutPopover(screen, anchor, placement);
     } else {

@@ -1,11 +1,10 @@
 #include "device/uikit/keyboard.h"
 
 #include "device/uikit/application.h"
+#include "device/uikit/character_count.h"
 #include "device/uikit/keyboard_layout.h"
 #include "device/uikit/screen.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 namespace device::uikit {
@@ -19,26 +18,13 @@ struct Shown {
 
 Shown g_shown;
 
-bool isTablet()
-{
-    return UIDevice::currentDevice().model().starts_with("iPad");
-}
-
 std::shared_ptr<UIView> keyboardForScreen(UIKeyboardType type)
 {
     CGRect screen = UIScreen::mainScreen().bounds();
-    double height = isTablet() ? Keyboard::kTabletHeight : Keyboard::kPhoneHeight;
+    double height = UIDevice::currentDevice().userInterfaceIdiom() == UIUserInterfaceIdiom::Pad ? Keyboard::kTabletHeight : Keyboard::kPhoneHeight;
     auto view = makeKeyboardView(type, {screen.width(), height});
     view->setFrame(CGRectMake(0, screen.height() - height, screen.width(), height));
     return view;
-}
-
-// Returns the length in bytes of the UTF-8 character that starts text.
-std::size_t characterLength(std::string_view text)
-{
-    auto lead = static_cast<unsigned char>(text.front());
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(length, text.size());
 }
 
 bool hasKey(UIKeyboardType type, std::string_view character)
@@ -75,7 +61,7 @@ UIKeyboardType Keyboard::keyboardType()
 void Keyboard::type(std::string_view text)
 {
     while (!text.empty()) {
-        std::string_view character = text.substr(0, characterLength(text));
+        std::string_view character = text.substr(0, firstCharacterLength(text));
         text.remove_prefix(character.size());
         UITextField* field = UITextField::firstResponder();
         if (!field) {

@@ -30,6 +30,11 @@ std::string UIDevice::model() const
     return foundation::SystemInfo::current().model;
 }
 
+UIUserInterfaceIdiom UIDevice::userInterfaceIdiom() const
+{
+    return model().starts_with("iPad") ? UIUserInterfaceIdiom::Pad : UIUserInterfaceIdiom::Phone;
+}
+
 std::string UIDevice::systemVersion() const
 {
     return foundation::SystemInfo::current().systemVersion;

@@ -22,11 +22,15 @@ private:
 // The part of the screen a page's own view gets: below the status and navigation bars.
 inline constexpr double kNavigationBarBottom = 64;
 
+enum class UIUserInterfaceIdiom { Phone = 0, Pad = 1 };
+
 class UIDevice {
 public:
     static UIDevice& currentDevice();
     std::string model() const;
     std::string systemVersion() const;
+    // A tablet is a device whose model begins with "iPad".
+    UIUserInterfaceIdiom userInterfaceIdiom() const;
 };
 
 }  // namespace device::uikit

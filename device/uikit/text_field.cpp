@@ -1,6 +1,7 @@
 #include "device/uikit/text_field.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/character_count.h"
 #include "device/uikit/keyboard.h"
 
 #include <utility>
@@ -11,11 +12,6 @@ namespace {
 
 // Held, not observed: a field keeps the focus (and its typed text) until editing ends.
 std::shared_ptr<UITextField> g_firstResponder;
-
-bool startsCharacter(char byte)
-{
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
 
 // Characters beyond the basic plane take two UTF-16 units, four UTF-8 bytes.
 std::size_t utf16Length(std::string_view text)
