@@ -222,7 +222,9 @@ uikit::UITableView* PSListController::table()
 
 long PSListController::numberOfSectionsInTableView(uikit::UITableView*)
 {
-    specifiers();
+    if (!hasSpecifiers()) {
+        specifiers();
+    }
     return numberOfGroups();
 }
 
@@ -271,6 +273,37 @@ void PSListController::tableViewDidSelectRowAtIndexPath(uikit::UITableView* tabl
     }
 }
 
+std::shared_ptr<uikit::UIView> PSListController::tableViewViewForHeaderInSection(uikit::UITableView*, long section)
+{
+    m_headerCells.erase(section);
+    auto ranges = sections();
+    if (section < 0 || section >= static_cast<long>(ranges.size())) {
+        return nullptr;
+    }
+    const auto& group = ranges[static_cast<std::size_t>(section)].group;
+    auto className = group ? group->stringProperty("headerCellClass") : std::nullopt;
+    objc::Class cls = className ? objc::objc_getClass(*className) : nullptr;
+    if (!cls || !objc::class_isSubclassOf(cls, objc::objc_getClass(PSTableCell::className))) {
+        return nullptr;
+    }
+    auto cell = std::dynamic_pointer_cast<uikit::UIView>(objc::class_createInstance(cls));
+    if (!cell) {
+        return nullptr;
+    }
+    objc::msgSend<void>(cell.get(), "initWithSpecifier:", group.get());
+    m_headerCells[section] = cell;
+    return cell;
+}
+
+double PSListController::tableViewHeightForHeaderInSection(uikit::UITableView* table, long section)
+{
+    auto found = m_headerCells.find(section);
+    if (found == m_headerCells.end()) {
+        return 0;
+    }
+    return objc::msgSend<double>(found->second.get(), "preferredHeightForWidth:", table ? table->frame().width() : 0.0);
+}
+
 void PSListController::openSpecifier(const std::shared_ptr<PSSpecifier>& specifier)
 {
     auto keepAlive = retained<PSListController>();
@@ -283,6 +316,13 @@ void PSListController::openSpecifier(const std::shared_ptr<PSSpecifier>& specifi
     case PSLinkCell:
     case PSLinkListCell:
     case PSListItemCell: {
+        // A link without a page of its own does what its action says.
+        if (!specifier->detailControllerClass()) {
+            if (specifier->action()) {
+                objc::sendAction(specifier->target(), specifier->action(), specifier.get());
+            }
+            return;
+        }
         auto instance = objc::class_createInstance(specifier->detailControllerClass());
         auto page = std::dynamic_pointer_cast<uikit::UIViewController>(instance);
         if (!page) {
@@ -352,18 +392,25 @@ SpecifierList& PSListItemsController::specifiers()
     return currentList();
 }
 
+void PSListItemsController::tableViewDidSelectRowAtIndexPath(uikit::UITableView*, uikit::NSIndexPath indexPath)
+{
+    objc::msgSend<void>(this, "listItemSelected:", indexPath);
+}
+
 void PSListItemsController::listItemSelected(uikit::NSIndexPath indexPath)
 {
     auto row = specifierAtIndexPath(indexPath);
-    PSSpecifier* owner = specifier();
-    if (!row || !owner) {
+    if (!row) {
         return;
     }
-    long index = indexOfSpecifier(row.get()) - (numberOfGroups() > 0 && currentList().front()->isGroup() ? 1 : 0);
-    if (index >= 0 && index < static_cast<long>(owner->values().size())) {
-        objc::msgSend<void>(this, "setValueForSpecifier:defaultValue:", row.get(),
-                            owner->values()[static_cast<std::size_t>(index)]);
+    foundation::PlistValue value;
+    if (PSSpecifier* owner = specifier()) {
+        long index = indexOfSpecifier(row.get()) - (currentList().front()->isGroup() ? 1 : 0);
+        if (index >= 0 && index < static_cast<long>(owner->values().size())) {
+            value = owner->values()[static_cast<std::size_t>(index)];
+        }
     }
+    objc::msgSend<void>(this, "setValueForSpecifier:defaultValue:", row.get(), value);
 }
 
 void PSListItemsController::setValueForSpecifierDefaultValue(PSSpecifier*, foundation::PlistValue value)
@@ -378,6 +425,8 @@ void registerPreferencesClasses()
 {
     objc::ClassBuilder<PSSpecifier>("NSObject");
     objc::ClassBuilder<PSTableCell>("UITableViewCell")
+        .method<&PSTableCell::initWithStyleReuseIdentifierSpecifier>("initWithStyle:reuseIdentifier:specifier:")
+        .method<&PSTableCell::preferredHeightForWidth>("preferredHeightForWidth:")
         .method<&PSTableCell::switchChanged>("switchChanged:")
         .method<&PSTableCell::textFieldShouldChangeCharactersInRangeReplacementString>(
             "textField:shouldChangeCharactersInRange:replacementString:")
@@ -392,9 +441,12 @@ void registerPreferencesClasses()
         .method<&PSListController::tableViewTitleForHeaderInSection>("tableView:titleForHeaderInSection:")
         .method<&PSListController::tableViewTitleForFooterInSection>("tableView:titleForFooterInSection:")
         .method<&PSListController::tableViewDidSelectRowAtIndexPath>("tableView:didSelectRowAtIndexPath:")
+        .method<&PSListController::tableViewViewForHeaderInSection>("tableView:viewForHeaderInSection:")
+        .method<&PSListController::tableViewHeightForHeaderInSection>("tableView:heightForHeaderInSection:")
         .method<&PSListController::readPreferenceValue>("readPreferenceValue:")
         .method<&PSListController::setPreferenceValueSpecifier>("setPreferenceValue:specifier:");
     objc::ClassBuilder<PSListItemsController>("PSListController")
+        .method<&PSListItemsController::tableViewDidSelectRowAtIndexPath>("tableView:didSelectRowAtIndexPath:")
         .method<&PSListItemsController::listItemSelected>("listItemSelected:")
         .method<&PSListItemsController::setValueForSpecifierDefaultValue>("setValueForSpecifier:defaultValue:");
 }

@@ -5,6 +5,7 @@
 #include "device/uikit/index_path.h"
 #include "device/uikit/table_view.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,8 @@ public:
     void addSpecifier(std::shared_ptr<PSSpecifier> specifier);
     void addSpecifierAnimated(std::shared_ptr<PSSpecifier> specifier, bool animated);
     void insertSpecifierAtIndexAnimated(std::shared_ptr<PSSpecifier> specifier, long index, bool animated);
+    // Removing an entry removes that entry alone: a group entry's rows stay, and join the section
+    // before it. A page that means to take a whole section away removes its rows as well.
     void removeSpecifierAnimated(const PSSpecifier* specifier, bool animated);
     void removeSpecifierAtIndexAnimated(long index, bool animated);
     void removeContiguousSpecifiersAnimated(const SpecifierList& specifiers, bool animated);
@@ -53,6 +56,10 @@ public:
     std::optional<std::string> tableViewTitleForHeaderInSection(uikit::UITableView* table, long section);
     std::optional<std::string> tableViewTitleForFooterInSection(uikit::UITableView* table, long section);
     void tableViewDidSelectRowAtIndexPath(uikit::UITableView* table, uikit::NSIndexPath indexPath);
+    // A group entry with a "headerCellClass" is headed by a cell of that class, created by name and
+    // as high as its preferredHeightForWidth: says.
+    std::shared_ptr<uikit::UIView> tableViewViewForHeaderInSection(uikit::UITableView* table, long section);
+    double tableViewHeightForHeaderInSection(uikit::UITableView* table, long section);
 
     // The framework's default accessors keep a row's value on the row itself.
     foundation::PlistValue readPreferenceValue(PSSpecifier* specifier);
@@ -80,14 +87,18 @@ private:
     void openSpecifier(const std::shared_ptr<PSSpecifier>& specifier);
 
     std::optional<SpecifierList> m_specifiers;
+    std::map<long, std::shared_ptr<uikit::UIView>> m_headerCells;
 };
 
 // The framework's choice page: one row per value of the entry that opened it, the current one ticked.
+// A tap on a row is listItemSelected:, which hands the row to setValueForSpecifier:defaultValue:
+// with the opening entry's value for that row (nothing when it has none).
 class PSListItemsController : public PSListController {
 public:
     static constexpr std::string_view className = "PSListItemsController";
 
     SpecifierList& specifiers() override;
+    void tableViewDidSelectRowAtIndexPath(uikit::UITableView* table, uikit::NSIndexPath indexPath);
     void listItemSelected(uikit::NSIndexPath indexPath);
     void setValueForSpecifierDefaultValue(PSSpecifier* specifier, foundation::PlistValue value);
 };

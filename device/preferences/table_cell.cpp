@@ -2,6 +2,7 @@
 
 #include "device/uikit/control.h"
 #include "device/uikit/image.h"
+#include "device/uikit/table_view.h"
 
 #include <algorithm>
 #include <array>
@@ -106,6 +107,9 @@ std::shared_ptr<PSTableCell> PSTableCell::cellForSpecifier(const std::shared_ptr
     default:
         break;
     }
+    if (const auto* checked = std::get_if<bool>(specifier->propertyForKey("checked")); checked && *checked) {
+        cell->setAccessoryType(uikit::UITableViewCellAccessoryType::Checkmark);
+    }
     if (auto alignment = specifier->propertyForKey("alignment")) {
         if (auto* number = std::get_if<long long>(alignment); number && *number == 2) {
             cell->textLabel()->setTextAlignment(uikit::NSTextAlignment::Center);
@@ -113,6 +117,18 @@ std::shared_ptr<PSTableCell> PSTableCell::cellForSpecifier(const std::shared_ptr
     }
     cell->layoutSubviews();
     return cell;
+}
+
+void PSTableCell::initWithStyleReuseIdentifierSpecifier(long, std::string, PSSpecifier* specifier)
+{
+    setUp();
+    m_specifier = specifier ? specifier->retained<PSSpecifier>() : nullptr;
+    textLabel()->setText(m_specifier ? m_specifier->nameOrEmpty() : std::string());
+}
+
+double PSTableCell::preferredHeightForWidth(double)
+{
+    return uikit::UITableView::kRowHeight;
 }
 
 void PSTableCell::switchChanged(uikit::UISwitch* control)

@@ -23,6 +23,10 @@ public:
     // Builds the cell for an entry: label, icon, shown value, switch or disclosure indicator.
     static std::shared_ptr<PSTableCell> cellForSpecifier(const std::shared_ptr<PSSpecifier>& specifier);
 
+    // What a cell class of a page's own makes itself from: a plain cell showing the entry.
+    void initWithStyleReuseIdentifierSpecifier(long style, std::string reuseIdentifier, PSSpecifier* specifier);
+    double preferredHeightForWidth(double width);
+
     PSSpecifier* specifier() const { return m_specifier.get(); }
     // Switch cells: the switch's value goes to the entry's setter.
     void switchChanged(uikit::UISwitch* control);

@@ -22,7 +22,7 @@ std::optional<std::string> nonEmpty(const std::string& text)
 
 std::optional<std::string> titleOf(const uikit::UIBarButtonItem* item)
 {
-    return item ? std::optional<std::string>(item->title()) : std::nullopt;
+    return item ? std::optional<std::string>(item->name()) : std::nullopt;
 }
 
 NavigationBarDescription describeBar(uikit::UIViewController& controller,

@@ -10,6 +10,11 @@ UIApplication& UIApplication::sharedApplication()
     return application;
 }
 
+bool UIApplication::canOpenURL(const std::string&) const
+{
+    return true;
+}
+
 bool UIApplication::openURL(const std::string& url)
 {
     m_openedURLs.push_back(url);

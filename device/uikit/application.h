@@ -16,6 +16,7 @@ public:
     UIWindow* keyWindow() const { return m_keyWindow.get(); }
     void setKeyWindow(std::shared_ptr<UIWindow> window) { m_keyWindow = std::move(window); }
 
+    bool canOpenURL(const std::string& url) const;
     bool openURL(const std::string& url);
     const std::vector<std::string>& openedURLs() const { return m_openedURLs; }
 

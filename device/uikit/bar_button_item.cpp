@@ -15,6 +15,26 @@ std::shared_ptr<UIBarButtonItem> UIBarButtonItem::initWithTitle(std::string titl
     return item;
 }
 
+std::shared_ptr<UIBarButtonItem> UIBarButtonItem::initWithImage(std::shared_ptr<UIImage> image,
+                                                                UIBarButtonItemStyle style, objc::id target,
+                                                                objc::SEL action)
+{
+    auto item = initWithTitle({}, style, target, action);
+    item->m_image = std::move(image);
+    return item;
+}
+
+std::string UIBarButtonItem::name() const
+{
+    if (!m_title.empty() || !m_image) {
+        return m_title;
+    }
+    std::string_view path = m_image->sourcePath();
+    path = path.substr(path.rfind('/') + 1);
+    path = path.substr(0, path.find('.'));
+    return std::string(path.substr(0, path.find('@')));
+}
+
 void UIBarButtonItem::sendAction()
 {
     auto keepAlive = retained<UIBarButtonItem>();

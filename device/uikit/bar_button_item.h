@@ -2,7 +2,9 @@
 
 #include "device/objc/message.h"
 #include "device/objc/object.h"
+#include "device/uikit/image.h"
 
+#include <memory>
 #include <string>
 
 namespace device::uikit {
@@ -15,8 +17,15 @@ public:
 
     static std::shared_ptr<UIBarButtonItem> initWithTitle(std::string title, UIBarButtonItemStyle style,
                                                           objc::id target, objc::SEL action);
+    static std::shared_ptr<UIBarButtonItem> initWithImage(std::shared_ptr<UIImage> image, UIBarButtonItemStyle style,
+                                                          objc::id target, objc::SEL action);
 
     const std::string& title() const { return m_title; }
+    UIImage* image() const { return m_image.get(); }
+    const std::shared_ptr<UIImage>& imageShared() const { return m_image; }
+    // What a screen reader, and the simulator's screen, call the item: its title, or for a picture
+    // its file's name ("Heart" for Heart@2x.png).
+    std::string name() const;
     void setTitle(std::string title) { m_title = std::move(title); }
     UIBarButtonItemStyle style() const { return m_style; }
     objc::Object* target() const { return m_action.target.lock().get(); }
@@ -29,6 +38,7 @@ public:
 
 private:
     std::string m_title;
+    std::shared_ptr<UIImage> m_image;
     UIBarButtonItemStyle m_style = UIBarButtonItemStyle::Plain;
     objc::TargetAction m_action;
     bool m_enabled = true;

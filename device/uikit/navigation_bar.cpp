@@ -18,6 +18,12 @@ double buttonWidth(const std::string& title)
     return static_cast<double>(characterCount(title)) * 9 + 12;
 }
 
+double buttonWidth(UINavigationButton& button)
+{
+    UIImage* image = button.imageView()->image();
+    return image ? image->size().width + 12 : buttonWidth(button.title());
+}
+
 std::shared_ptr<UINavigationButton> makeButton(const std::string& title)
 {
     auto button = objc::create<UINavigationButton>();
@@ -79,7 +85,7 @@ void UINavigationBar::showInSlot(ItemSlot& slot, UIBarButtonItem* item)
         slot = {};
         return;
     }
-    if (slot.button && slot.item.lock().get() == item && slot.title == item->title()
+    if (slot.button && slot.item.lock().get() == item && slot.title == item->name() && slot.image == item->image()
         && slot.enabled == item->isEnabled()) {
         return;
     }
@@ -88,9 +94,13 @@ void UINavigationBar::showInSlot(ItemSlot& slot, UIBarButtonItem* item)
         addSubview(slot.button);
     }
     slot.item = item->retained<UIBarButtonItem>();
-    slot.title = item->title();
+    slot.title = item->name();
+    slot.image = item->image();
     slot.enabled = item->isEnabled();
     slot.button->setTitle(slot.title);
+    // A picture item shows its picture; its name stays for whoever reads the screen.
+    slot.button->setImage(item->imageShared());
+    slot.button->titleLabel()->setHidden(slot.image != nullptr);
     slot.button->setEnabled(slot.enabled);
     slot.button->setTitleColor(slot.enabled ? kTint : kDisabledTint);
     slot.button->setTapAction([weak = slot.item] {
@@ -126,7 +136,7 @@ void UINavigationBar::layoutSubviews()
         left->titleLabel()->setFrame(CGRectMake(chevron, 0, leftWidth - chevron, kHeight));
     }
     if (m_right.button) {
-        rightWidth = buttonWidth(m_right.button->title());
+        rightWidth = buttonWidth(*m_right.button);
         m_right.button->setFrame(CGRectMake(width - kSideMargin - rightWidth, top, rightWidth, kHeight));
     }
     if (m_title) {

@@ -53,6 +53,7 @@ private:
         std::shared_ptr<UINavigationButton> button;
         std::weak_ptr<UIBarButtonItem> item;
         std::string title;
+        UIImage* image = nullptr;
         bool enabled = true;
     };
     void showInSlot(ItemSlot& slot, UIBarButtonItem* item);

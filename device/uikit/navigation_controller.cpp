@@ -4,6 +4,8 @@
 #include "device/uikit/character_count.h"
 #include "device/uikit/screen.h"
 
+#include <algorithm>
+
 namespace device::uikit {
 
 std::shared_ptr<UINavigationController> UINavigationController::initWithRootViewController(
@@ -34,6 +36,9 @@ void UINavigationController::pushViewControllerAnimated(std::shared_ptr<UIViewCo
         return;
     }
     adopt(controller);
+    if (!m_stack.empty()) {
+        objc::msgSend<void>(m_stack.back().get(), "viewWillDisappear:", animated);
+    }
     m_stack.push_back(controller);
     layoutIfLoaded();
     objc::msgSend<void>(controller.get(), "viewWillAppear:", animated);
@@ -49,6 +54,7 @@ std::shared_ptr<UIViewController> UINavigationController::popViewControllerAnima
     if (popped->isViewLoaded()) {
         popped->view()->endEditing(true);
     }
+    objc::msgSend<void>(popped.get(), "viewWillDisappear:", animated);
     m_stack.pop_back();
     layoutIfLoaded();
     objc::msgSend<void>(m_stack.back().get(), "viewWillAppear:", animated);
@@ -64,6 +70,14 @@ void UINavigationController::setViewControllersAnimated(std::vector<std::shared_
     }
     for (const auto& controller : controllers) {
         adopt(controller);
+    }
+    for (const auto& leaving : m_stack) {
+        if (std::find(controllers.begin(), controllers.end(), leaving) == controllers.end()) {
+            if (leaving->isViewLoaded()) {
+                leaving->view()->endEditing(true);
+            }
+            objc::msgSend<void>(leaving.get(), "viewWillDisappear:", animated);
+        }
     }
     m_stack = std::move(controllers);
     layoutIfLoaded();

@@ -81,18 +81,23 @@ long UITableView::askRowCount(long section) const
                                section);
 }
 
+void UITableView::Section::removeViews()
+{
+    for (auto& cell : cells) {
+        cell->removeFromSuperview();
+    }
+    for (const std::shared_ptr<UIView>& view :
+         {std::shared_ptr<UIView>(headerLabel), headerView, std::shared_ptr<UIView>(footerLabel)}) {
+        if (view) {
+            view->removeFromSuperview();
+        }
+    }
+}
+
 void UITableView::clearLayout()
 {
     for (auto& section : m_sections) {
-        for (auto& cell : section.cells) {
-            cell->removeFromSuperview();
-        }
-        if (section.headerLabel) {
-            section.headerLabel->removeFromSuperview();
-        }
-        if (section.footerLabel) {
-            section.footerLabel->removeFromSuperview();
-        }
+        section.removeViews();
     }
     m_sections.clear();
     m_reorder.reset();
@@ -117,7 +122,8 @@ void UITableView::reloadData()
         Section section;
         section.header = askTitle("tableView:titleForHeaderInSection:", s);
         section.footer = askTitle("tableView:titleForFooterInSection:", s);
-        if (section.header && !section.header->empty()) {
+        askHeaderView(section, s);
+        if (!section.headerView && section.header && !section.header->empty()) {
             section.headerLabel = sectionLabel(*section.header);
             addSubview(section.headerLabel);
         }
@@ -146,6 +152,22 @@ void UITableView::reloadData()
     layoutRows();
 }
 
+void UITableView::askHeaderView(Section& section, long index)
+{
+    objc::id target = delegate();
+    if (!objc::respondsTo(target, "tableView:viewForHeaderInSection:")) {
+        return;
+    }
+    section.headerView = objc::msgSend<std::shared_ptr<UIView>>(target, "tableView:viewForHeaderInSection:", this, index);
+    if (!section.headerView) {
+        return;
+    }
+    section.headerViewHeight = objc::respondsTo(target, "tableView:heightForHeaderInSection:")
+                                   ? objc::msgSend<double>(target, "tableView:heightForHeaderInSection:", this, index)
+                                   : section.headerView->frame().height();
+    addSubview(section.headerView);
+}
+
 void UITableView::layoutRows()
 {
     double width = frame().width();
@@ -155,7 +177,12 @@ void UITableView::layoutRows()
         y = m_tableHeaderView->frame().height();
     }
     for (auto& section : m_sections) {
-        y += kSectionGap;
+        if (section.headerView) {
+            section.headerView->setFrame(CGRectMake(0, y, width, section.headerViewHeight));
+            y += section.headerViewHeight;
+        } else {
+            y += kSectionGap;
+        }
         if (section.headerLabel) {
             section.headerLabel->setFrame(CGRectMake(15, y - 6, width - 30, kHeaderTextHeight));
             y += kHeaderTextHeight;

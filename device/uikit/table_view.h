@@ -18,6 +18,10 @@ enum class UITableViewRowAnimation : long { Fade = 0, Right = 1, Left = 2, Top =
 // A grouped table. It asks its data source and delegate through the runtime, by the platform's
 // selectors, so whichever implementation a class has at that moment is the one that answers.
 //
+// A delegate answering tableView:viewForHeaderInSection: with a view shows that view above the
+// section instead of the header text, tableView:heightForHeaderInSection: high (else the view's own
+// height).
+//
 // Touches: a tap on a row (not on a control in it) tells the delegate
 // tableView:didSelectRowAtIndexPath:, except in editing mode. In editing mode each row asks
 // tableView:editingStyleForRowAtIndexPath: (delete when unanswered),
@@ -99,8 +103,13 @@ private:
         std::optional<std::string> header;
         std::optional<std::string> footer;
         std::shared_ptr<UILabel> headerLabel;
+        // A view the delegate supplies in place of the header text, with the height it asked for.
+        std::shared_ptr<UIView> headerView;
+        double headerViewHeight = 0;
         std::shared_ptr<UILabel> footerLabel;
         std::vector<std::shared_ptr<UITableViewCell>> cells;
+
+        void removeViews();
     };
     struct Reorder {
         std::shared_ptr<UITableViewCell> cell;
@@ -114,6 +123,7 @@ private:
     long askSectionCount() const;
     long askRowCount(long section) const;
     std::optional<std::string> askTitle(const char* selector, long section) const;
+    void askHeaderView(Section& section, long index);
     void configureEditing(UITableViewCell& cell, NSIndexPath indexPath);
     void applyUpdates();
     void hideDeleteConfirmations();

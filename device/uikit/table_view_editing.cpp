@@ -181,15 +181,7 @@ void UITableView::applyUpdates()
         if (index < 0 || index >= static_cast<long>(m_sections.size())) {
             continue;
         }
-        auto& section = m_sections[static_cast<std::size_t>(index)];
-        for (auto& cell : section.cells) {
-            cell->removeFromSuperview();
-        }
-        for (auto& label : {section.headerLabel, section.footerLabel}) {
-            if (label) {
-                label->removeFromSuperview();
-            }
-        }
+        m_sections[static_cast<std::size_t>(index)].removeViews();
         m_sections.erase(m_sections.begin() + index);
     }
     long answered = askSectionCount();

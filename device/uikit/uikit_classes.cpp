@@ -54,6 +54,7 @@ void registerUIKitClasses()
     ClassBuilder<UIScrollViewPanGestureRecognizer>("UIPanGestureRecognizer");
     ClassBuilder<UIViewController>("NSObject")
         .method<&UIViewController::viewWillAppear>("viewWillAppear:")
+        .method<&UIViewController::viewWillDisappear>("viewWillDisappear:")
         .method<&UIViewController::viewDidAppear>("viewDidAppear:");
     ClassBuilder<UINavigationController>("UIViewController")
         .method<&UINavigationController::forwardViewWillAppear>("viewWillAppear:");

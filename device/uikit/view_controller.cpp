@@ -153,6 +153,10 @@ void UIViewController::viewWillAppear(bool)
 {
 }
 
+void UIViewController::viewWillDisappear(bool)
+{
+}
+
 void UIViewController::viewDidAppear(bool)
 {
 }

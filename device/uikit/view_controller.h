@@ -49,8 +49,10 @@ public:
     // Dismisses what this controller presented, or, when it presents nothing, itself.
     void dismissViewControllerAnimated(bool animated, std::function<void()> completion = {});
 
-    // The default of viewWillAppear:, reached through the runtime.
+    // The defaults of viewWillAppear: and viewWillDisappear:, reached through the runtime. A
+    // navigation controller tells the page that leaves before the page that comes.
     void viewWillAppear(bool animated);
+    void viewWillDisappear(bool animated);
     void viewDidAppear(bool animated);
 
 protected:

@@ -2,7 +2,8 @@
 
 #include "velmora/core/installer.h"
 #include "velmora/core/shared_state.h"
-#include "velmora/pane/pane_root.h"
+#include "velmora/pane/pane_classes.h"
+#include "velmora/protection/entry_list_pages.h"
 #include "velmora/rootlist/arrange_mode.h"
 #include "velmora/rootlist/sorting.h"
 #include "velmora/rootlist/tag_folder.h"
@@ -19,7 +20,8 @@ void registerLibraryClasses()
     rootlist::registerSortDelegate();
     rootlist::registerFolderArrangeTable();
     rootlist::registerTagFolder();
-    pane::registerVelmoraController();
+    pane::registerPaneClasses();
+    protection::registerEntryListPages();
 }
 
 }  // namespace

@@ -73,6 +73,8 @@ struct SharedState {
     std::string texto;
     std::weak_ptr<device::objc::Object> tu;
     float lastOffset = -1.0f;
+    // The number the next created tag receives.
+    std::int32_t nextTagNumber = 0;
     std::vector<std::string> supported;
 
     std::array<std::shared_ptr<EntryList>, kPageListCount> pageLists;

@@ -13,14 +13,20 @@ constexpr std::string_view kDefaultTheme = "Default";
 
 }  // namespace
 
-std::shared_ptr<device::uikit::UIImage> themedIcon(std::string_view iconName)
+std::string selectedTheme()
 {
     std::string theme = store::readString(store::load(store::Store::Theme), store::keys::kSelectedTheme);
-    if (theme.empty()) {
-        theme = kDefaultTheme;
-    }
-    std::string path =
-        std::string(kResourceDirectory).append("Themes/").append(theme).append("/").append(iconName).append("@2x.png");
+    return theme.empty() ? std::string(kDefaultTheme) : theme;
+}
+
+std::string themeFolder(std::string_view theme)
+{
+    return std::string(kResourceDirectory).append("Themes/").append(theme);
+}
+
+std::shared_ptr<device::uikit::UIImage> themedIcon(std::string_view iconName)
+{
+    std::string path = themeFolder(selectedTheme()).append("/").append(iconName).append("@2x.png");
     if (!device::foundation::FileManager::defaultManager().fileExistsAtPath(path)) {
         return nullptr;
     }

@@ -10,6 +10,11 @@ bool advancedOption(const PlistDictionary& advanced, std::string_view optionName
     return readBool(advanced, core::Translator(optionName));
 }
 
+bool advancedOption(std::string_view optionName)
+{
+    return advancedOption(load(Store::Advanced), optionName);
+}
+
 std::string advancedOptionText(const PlistDictionary& advanced, std::string_view optionName)
 {
     return readString(advanced, core::Translator(optionName));

@@ -10,6 +10,8 @@
 namespace velmora::store {
 
 bool advancedOption(const device::foundation::PlistDictionary& advanced, std::string_view optionName);
+// Read afresh from the store.
+bool advancedOption(std::string_view optionName);
 std::string advancedOptionText(const device::foundation::PlistDictionary& advanced, std::string_view optionName);
 
 }  // namespace velmora::store

@@ -17,6 +17,12 @@ std::string tagPositionStorePath(std::string_view tagName)
     return std::string(kStorePrefix).append(kTagPositionShortNamePrefix).append(tagName).append(kStoreSuffix);
 }
 
+bool isSafeTagName(std::string_view tagName)
+{
+    return tagName != "." && tagName != ".." && tagName.find('/') == std::string_view::npos
+        && tagName.find('\0') == std::string_view::npos;
+}
+
 PlistDictionary load(std::string_view path)
 {
     return foundation::dictionaryWithContentsOfFile(path).value_or(PlistDictionary{});
@@ -52,10 +58,22 @@ void remove(Store store)
 
 void moveTagPositionStore(std::string_view oldTagName, std::string_view newTagName)
 {
-    auto& files = foundation::FileManager::defaultManager();
+    if (!isSafeTagName(oldTagName) || !isSafeTagName(newTagName) || oldTagName == newTagName) {
+        return;
+    }
+    std::string to = tagPositionStorePath(newTagName);
+    remove(to);
     std::string from = tagPositionStorePath(oldTagName);
+    auto& files = foundation::FileManager::defaultManager();
     if (files.fileExistsAtPath(from)) {
-        files.moveItemAtPath(from, tagPositionStorePath(newTagName));
+        files.moveItemAtPath(from, to);
+    }
+}
+
+void removeTagPositionStore(std::string_view tagName)
+{
+    if (isSafeTagName(tagName)) {
+        remove(tagPositionStorePath(tagName));
     }
 }
 

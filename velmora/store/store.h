@@ -14,6 +14,9 @@ using device::foundation::PlistDictionary;
 
 std::string storePath(Store store);
 std::string tagPositionStorePath(std::string_view tagName);
+// A tag name becomes part of a file name: one with a slash or a NUL, or that is "." or "..", would
+// name a file elsewhere, so no per-tag order file is ever touched through it.
+bool isSafeTagName(std::string_view tagName);
 
 // A missing, unreadable or malformed file, or one whose root is not a dictionary, reads as empty.
 PlistDictionary load(std::string_view path);
@@ -26,7 +29,10 @@ bool save(Store store, const PlistDictionary& contents);
 void remove(std::string_view path);
 void remove(Store store);
 
+// The renamed tag's order is exactly the old name's: an order file left under the new name goes,
+// and the moved one (if any) takes its place.
 void moveTagPositionStore(std::string_view oldTagName, std::string_view newTagName);
+void removeTagPositionStore(std::string_view tagName);
 
 bool readBool(const PlistDictionary& dictionary, std::string_view key);
 // Anything but a string reads as the empty string.

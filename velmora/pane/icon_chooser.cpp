@@ -1,0 +1,134 @@
+#include "velmora/pane/icon_chooser.h"
+
+#include "velmora/core/themed_icon.h"
+#include "velmora/core/translator.h"
+#include "velmora/pane/rows.h"
+#include "velmora/pane/tag_scratch.h"
+#include "velmora/store/store.h"
+
+#include "device/foundation/file_manager.h"
+#include "device/objc/class_builder.h"
+
+namespace velmora::pane {
+
+namespace {
+
+namespace objc = device::objc;
+using device::foundation::PlistValue;
+using device::preferences::PSSpecifier;
+
+// The path row is told apart by its English label.
+constexpr std::string_view kPathRowLabel = "Icon Path";
+constexpr long kFirstIconRow = 3;
+constexpr long kPathRow = 1;
+
+bool isIconRow(const PSSpecifier& row)
+{
+    return !row.isGroup() && row.nameOrEmpty() != kPathRowLabel;
+}
+
+}  // namespace
+
+std::string IconController::theme() const
+{
+    return core::selectedTheme();
+}
+
+std::string IconController::iconFolder() const
+{
+    return core::themeFolder(theme()).append("/Icons");
+}
+
+void IconController::buildRows(core::EntryList& list)
+{
+    list.clear();
+    core::Entry pathGroup = makeRow("", this, "PSGroupCell");
+    pathGroup->setPropertyForKey(core::Translator("desc_path"), "footerText");
+    list.push_back(pathGroup);
+    list.push_back(makeRow(core::Translator("Path"), this, "PSEditTextCell", {"doNothing:", "getIconTag"}));
+    list.push_back(emptyGroup());
+    std::string folder = iconFolder();
+    for (const std::string& file : device::foundation::FileManager::defaultManager().contentsOfDirectoryAtPath(folder)) {
+        if (!file.ends_with(kIconSuffix)) {
+            continue;
+        }
+        core::Entry icon = makeRow(file.substr(0, file.size() - kIconSuffix.size()), this, "PSStaticTextCell",
+                                   {"setValueForSpecifier:defaultValue:", {}});
+        setIcon(icon, imageAtPath(folder + "/" + file));
+        list.push_back(icon);
+    }
+}
+
+void IconController::listItemSelected(device::uikit::NSIndexPath indexPath)
+{
+    if (indexPath.section != 0) {
+        PSListItemsController::listItemSelected(indexPath);
+    }
+}
+
+void IconController::setValueForSpecifierDefaultValue(PSSpecifier* selected, PlistValue)
+{
+    auto keepAlive = retained<IconController>();
+    if (!selected) {
+        return;
+    }
+    auto icons = store::load(store::Store::Icons);
+    std::string chosen = selected->nameOrEmpty();
+    const core::EntryList& list = specifiers();
+    for (const core::Entry& row : list) {
+        if (!isIconRow(*row)) {
+            continue;
+        }
+        std::string label = row->nameOrEmpty();
+        bool isChosen = label == chosen;
+        icons[label] = isChosen ? "true" : "false";
+        row->setPropertyForKey(isChosen, "checked");
+        if (isChosen) {
+            doNothing(PlistValue(iconFolder() + "/" + label + std::string(kIconSuffix)), nullptr);
+        }
+    }
+    store::save(store::Store::Icons, icons);
+    if (auto pathRow = specifierAtIndex(kPathRow)) {
+        reloadSpecifier(pathRow.get());
+    }
+    view()->endEditing(true);
+}
+
+void IconController::viewWillAppear(bool animated)
+{
+    PSListItemsController::viewWillAppear(animated);
+    auto icons = store::load(store::Store::Icons);
+    const core::EntryList& list = specifiers();
+    for (std::size_t position = 0; position < list.size(); ++position) {
+        const PSSpecifier& row = *list[position];
+        if (isIconRow(row) && store::readString(icons, row.nameOrEmpty()) == "true") {
+            objc::msgSend<void>(this, "listItemSelected:",
+                                device::uikit::NSIndexPath{1, static_cast<long>(position) - kFirstIconRow});
+            return;
+        }
+    }
+}
+
+void IconController::doNothing(PlistValue value, PSSpecifier*)
+{
+    if (const std::string* text = value.string()) {
+        setScratchText(store::keys::kNewTagIcon, *text);
+    }
+}
+
+PlistValue IconController::getIconTag(PSSpecifier*)
+{
+    return scratchValue(store::keys::kNewTagIcon);
+}
+
+void registerIconController()
+{
+    objc::ClassBuilder<IconController>(device::preferences::PSListItemsController::className)
+        .method<&IconController::listItemSelected>("listItemSelected:")
+        .method<&IconController::setValueForSpecifierDefaultValue>("setValueForSpecifier:defaultValue:")
+        .method<&IconController::viewWillAppear>("viewWillAppear:")
+        .method<&IconController::doNothing>("doNothing:")
+        .method<&IconController::getIconTag>("getIconTag");
+}
+
+}  // namespace velmora::pane
