@@ -26,9 +26,9 @@ double HeaderCell::preferredHeightForWidth(double)
     return kBannerHeight;
 }
 
-void HeaderCell::layoutSubviews()
+void HeaderCell::setFrame(device::uikit::CGRect frame)
 {
-    PSTableCell::layoutSubviews();
+    PSTableCell::setFrame(frame);
     if (_background) {
         _background->setFrame(bounds());
     }

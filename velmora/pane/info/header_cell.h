@@ -15,7 +15,7 @@ public:
 
     void initWithSpecifier(device::preferences::PSSpecifier* specifier);
     double preferredHeightForWidth(double width);
-    void layoutSubviews() override;
+    void setFrame(device::uikit::CGRect frame) override;
 
 private:
     std::shared_ptr<device::uikit::UIImageView> _background;
