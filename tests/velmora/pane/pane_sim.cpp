@@ -1,0 +1,58 @@
+#include "tests/velmora/pane/pane_sim.h"
+
+#include <filesystem>
+
+namespace velmora::testing {
+
+PaneSimTest::PaneSimTest(std::string profile)
+    : m_device(std::move(profile), testing_support::Library::Linked)
+{
+    m_device.writePlist(store::storePath(store::Store::Advanced), device::foundation::PlistDictionary{
+                                                                      {"FirstTimez", true}});
+}
+
+std::vector<ordered_json> PaneSimTest::run(const std::string& script)
+{
+    auto result = testing_support::runSim(m_device.boot(), script);
+    EXPECT_EQ(result.exit, 0) << result.err;
+    std::vector<ordered_json> dumps;
+    for (auto& line : testing_support::jsonLines(result.out)) {
+        dumps.push_back(std::move(line));
+    }
+    return dumps;
+}
+
+std::string PaneSimTest::openPane(const std::string& link)
+{
+    std::string script = "scroll 3000\ntap Velmora\n";
+    return link.empty() ? script : script + "tap " + link + "\n";
+}
+
+void PaneSimTest::save(store::Store which, const device::foundation::PlistDictionary& contents)
+{
+    save(store::storePath(which), contents);
+}
+
+void PaneSimTest::save(const std::string& path, const device::foundation::PlistDictionary& contents)
+{
+    m_device.boot();
+    ASSERT_TRUE(store::save(path, contents)) << path;
+}
+
+bool PaneSimTest::exists(const std::string& platformPath) const
+{
+    return std::filesystem::exists(m_device.root_dir() / platformPath);
+}
+
+std::vector<std::string> rowLabels(const ordered_json& page)
+{
+    std::vector<std::string> labels;
+    for (const auto& section : page["sections"]) {
+        for (const auto& row : section["rows"]) {
+            labels.push_back(row["label"]);
+        }
+    }
+    return labels;
+}
+
+}  // namespace velmora::testing

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "tests/sim/sim_run.h"
+#include "tests/support/booted_device.h"
+
+#include "velmora/store/store.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace velmora::testing {
+
+using nlohmann::ordered_json;
+using testing_support::rowLabelled;
+
+// The real Settings app with the library, driven by simulator scripts as a person drives it.
+class PaneSimTest : public ::testing::Test {
+protected:
+    explicit PaneSimTest(std::string profile = "phone");
+
+    // Runs the script (the set-up screen already seen); every command must succeed. Returns what
+    // each `dump` in it printed.
+    std::vector<ordered_json> run(const std::string& script);
+    // The script that opens a page of the pane from the root list: "Tags", "Themes", ...
+    static std::string openPane(const std::string& link = {});
+
+    // Writes a store of the booted device, as a file written by hand.
+    void save(store::Store which, const device::foundation::PlistDictionary& contents);
+    void save(const std::string& path, const device::foundation::PlistDictionary& contents);
+    device::foundation::PlistDictionary stored(store::Store which) const { return store::load(which); }
+    device::foundation::PlistDictionary storedAt(const std::string& path) const { return store::load(path); }
+    bool exists(const std::string& platformPath) const;
+
+    testing_support::BootedDevice m_device;
+};
+
+// The labels of a dumped page's rows, in order.
+std::vector<std::string> rowLabels(const ordered_json& page);
+
+}  // namespace velmora::testing
