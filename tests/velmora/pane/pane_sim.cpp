@@ -44,6 +44,15 @@ bool PaneSimTest::exists(const std::string& platformPath) const
     return std::filesystem::exists(m_device.root_dir() / platformPath);
 }
 
+std::vector<std::string> PaneSimTest::describeRootList()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : m_device.root()->specifiers()) {
+        names.push_back(entry->nameOrEmpty());
+    }
+    return names;
+}
+
 std::vector<std::string> rowLabels(const ordered_json& page)
 {
     std::vector<std::string> labels;

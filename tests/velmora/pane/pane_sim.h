@@ -34,6 +34,8 @@ protected:
     device::foundation::PlistDictionary stored(store::Store which) const { return store::load(which); }
     device::foundation::PlistDictionary storedAt(const std::string& path) const { return store::load(path); }
     bool exists(const std::string& platformPath) const;
+    // The root list's rows as the app holds them now, by name.
+    std::vector<std::string> describeRootList();
 
     testing_support::BootedDevice m_device;
 };
