@@ -4,14 +4,24 @@
 
 namespace sim {
 
+namespace {
+
+device::render::DeviceActivity takeActivity()
+{
+    auto& application = device::uikit::UIApplication::sharedApplication();
+    return {application.takeSounds(), application.takeOpenedURLs()};
+}
+
+}  // namespace
+
 Simulator::Simulator(device::settings::Device& device, std::ostream& out, std::ostream& err)
-    : m_device(device), m_out(out), m_err(err), m_sounds(device::uikit::UIApplication::sharedApplication().takeSounds())
+    : m_device(device), m_out(out), m_err(err), m_activity(takeActivity())
 {
 }
 
 device::render::ScreenDescription Simulator::screen() const
 {
-    return device::render::describeScreen(device::uikit::UIApplication::sharedApplication().keyWindow(), m_sounds);
+    return device::render::describeScreen(device::uikit::UIApplication::sharedApplication().keyWindow(), m_activity);
 }
 
 CommandResult Simulator::run(const Command& command, const Arguments& arguments)
@@ -20,7 +30,7 @@ CommandResult Simulator::run(const Command& command, const Arguments& arguments)
     if (command.time == DeviceTime::OneSecond) {
         m_device.advance(1);
     }
-    m_sounds = device::uikit::UIApplication::sharedApplication().takeSounds();
+    m_activity = takeActivity();
     return result;
 }
 

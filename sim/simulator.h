@@ -6,7 +6,6 @@
 #include "device/settings/device.h"
 
 #include <ostream>
-#include <vector>
 
 namespace sim {
 
@@ -19,7 +18,7 @@ public:
     std::ostream& out() { return m_out; }
     std::ostream& err() { return m_err; }
 
-    // What the screen shows now, with the sounds of the last command.
+    // What the screen shows now, with the sounds and opened URLs of the last command.
     device::render::ScreenDescription screen() const;
 
     // Runs a command, then lets its second of device time pass.
@@ -32,7 +31,7 @@ private:
     device::settings::Device& m_device;
     std::ostream& m_out;
     std::ostream& m_err;
-    std::vector<int> m_sounds;
+    device::render::DeviceActivity m_activity;
 };
 
 }  // namespace sim

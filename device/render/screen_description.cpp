@@ -239,12 +239,13 @@ std::vector<std::string> ModalDescription::texts() const
     return all;
 }
 
-ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds)
+ScreenDescription describeScreen(const uikit::UIWindow* window, DeviceActivity activity)
 {
     ScreenDescription screen;
     bool pad = uikit::UIDevice::currentDevice().userInterfaceIdiom() == uikit::UIUserInterfaceIdiom::Pad;
     screen.device = pad ? DeviceKind::Tablet : DeviceKind::Phone;
-    screen.sounds = std::move(sounds);
+    screen.sounds = std::move(activity.sounds);
+    screen.opened = std::move(activity.opened);
     screen.alert = describeAlert();
     screen.sheet = describeSheet();
     screen.keyboard = uikit::Keyboard::isVisible();

@@ -89,9 +89,16 @@ struct ScreenDescription {
     bool keyboard = false;
     KeyboardKind keyboardKind = KeyboardKind::Letters;
     std::vector<int> sounds;
+    std::vector<std::string> opened;
 };
 
-// The sounds are the caller's: the platform only reports sounds since it was last asked.
-ScreenDescription describeScreen(const uikit::UIWindow* window, std::vector<int> sounds);
+// What the device did during the last command besides changing the screen. It is the caller's: the
+// platform reports sounds and opened URLs only once, to whoever asks first.
+struct DeviceActivity {
+    std::vector<int> sounds;
+    std::vector<std::string> opened;  // URLs
+};
+
+ScreenDescription describeScreen(const uikit::UIWindow* window, DeviceActivity activity);
 
 }  // namespace device::render

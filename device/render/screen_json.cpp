@@ -88,7 +88,8 @@ nlohmann::ordered_json screenToJson(const ScreenDescription& screen)
                 {"alert", screen.alert ? alertToJson(*screen.alert) : Json(nullptr)},
                 {"sheet", screen.sheet ? sheetToJson(*screen.sheet) : Json(nullptr)},
                 {"keyboard", screen.keyboard},
-                {"sounds", screen.sounds}};
+                {"sounds", screen.sounds},
+                {"opened", screen.opened}};
 }
 
 }  // namespace device::render

@@ -86,6 +86,12 @@ ScreenText::ScreenText(const ScreenDescription& screen)
         }
         canvas.write(canvas.rowCount() + 1, 0, sounds);
     }
+    if (!screen.opened.empty()) {
+        canvas.write(canvas.rowCount() + 1, 0, "opened:");
+        for (const std::string& url : screen.opened) {
+            canvas.write(canvas.rowCount(), 0, url);
+        }
+    }
     m_text = canvas.str();
 }
 

@@ -7,6 +7,7 @@
 #include "device/objc/runtime.h"
 #include "device/preferences/list_controller.h"
 #include "device/settings/provisioning.h"
+#include "device/uikit/application.h"
 #include "device/uikit/screen.h"
 #include "device/uikit/uikit_classes.h"
 
@@ -75,6 +76,7 @@ void Device::startPlatform()
     info.systemVersion = profile.systemVersion;
     foundation::SystemInfo::set(info);
     uikit::UIScreen::configure(profile.screenSize, profile.screenScale);
+    uikit::UIApplication::sharedApplication().setInstalledURLSchemes(profile.urlSchemes);
     foundation::DeviceRoot::set(m_options.root);
     setRunningProfile(&m_options.profile);
 }

@@ -2,6 +2,7 @@
 
 #include "device/foundation/plist_serialization.h"
 #include "device/preferences/table_cell.h"
+#include "device/uikit/application.h"
 
 #include <fstream>
 #include <iterator>
@@ -58,6 +59,30 @@ public:
             fail(where, "\"" + key + "\" must be a positive number of points");
         }
         return value;
+    }
+
+    // An optional array of strings; what names what the strings are, one names a single one.
+    std::optional<std::vector<std::string>> strings(const PlistDictionary& dict, const std::string& key,
+                                                    const std::string& what, const std::string& one)
+    {
+        auto found = dict.find(key);
+        if (found == dict.end()) {
+            return std::nullopt;
+        }
+        const auto* array = found->second.array();
+        if (!array) {
+            fail("profile", "\"" + key + "\" must be an array of " + what);
+            return std::nullopt;
+        }
+        std::vector<std::string> result;
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            if (const auto* text = (*array)[i].string()) {
+                result.push_back(*text);
+            } else {
+                fail(key + "[" + std::to_string(i) + "]", one + " must be a string");
+            }
+        }
+        return result;
     }
 
     std::vector<ProfileEntry> entries(const PlistValue* value, const std::string& where)
@@ -150,19 +175,19 @@ std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::pat
         profile.screenSize = {reader.number(dict, "width", "screen"), reader.number(dict, "height", "screen")};
         profile.screenScale = reader.number(dict, "scale", "screen");
     }
-    if (auto languages = root->find("languages"); languages != root->end()) {
-        const auto* array = languages->second.array();
-        profile.languages.clear();
-        for (std::size_t i = 0; array && i < array->size(); ++i) {
-            if (const auto* code = (*array)[i].string()) {
-                profile.languages.push_back(*code);
-            } else {
-                reader.fail("languages[" + std::to_string(i) + "]", "a language must be a string");
+    if (auto languages = reader.strings(*root, "languages", "language codes", "a language")) {
+        profile.languages = std::move(*languages);
+    }
+    if (auto schemes = reader.strings(*root, "urlSchemes", "URL scheme names", "a URL scheme name")) {
+        for (std::size_t i = 0; i < schemes->size(); ++i) {
+            if (!uikit::isURLSchemeName((*schemes)[i])) {
+                reader.fail("urlSchemes[" + std::to_string(i) + "]",
+                            "\"" + (*schemes)[i]
+                                + "\" is not a URL scheme name (a letter, then letters, digits, '+', '-' or '.', "
+                                  "without ':')");
             }
         }
-        if (!array) {
-            reader.fail("profile", "\"languages\" must be an array of language codes");
-        }
+        profile.urlSchemes = std::move(*schemes);
     }
     auto entries = root->find("entries");
     if (entries == root->end()) {

@@ -33,6 +33,8 @@ struct DeviceProfile {
     uikit::CGSize screenSize;
     double screenScale = 2;
     std::vector<std::string> languages{"en"};
+    // The URL schemes of the installed applications, without ':'; the browser's come with the device.
+    std::vector<std::string> urlSchemes;
     std::vector<ProfileEntry> entries;
 
     bool isTablet() const { return model.starts_with("iPad"); }

@@ -1,24 +1,18 @@
 #include "sim/commands/commands.h"
+#include "sim/commands/list_scrolling.h"
+#include "sim/commands/screen_targets.h"
 #include "sim/simulator.h"
 
-#include "device/render/screen_controllers.h"
-#include "device/uikit/action_sheet.h"
-#include "device/uikit/alert_view.h"
-#include "device/uikit/application.h"
-#include "device/uikit/button.h"
 #include "device/uikit/control.h"
 #include "device/uikit/keyboard.h"
-#include "device/uikit/label.h"
 #include "device/uikit/navigation_bar.h"
 #include "device/uikit/scroll_view.h"
 #include "device/uikit/table_view.h"
 #include "device/uikit/table_view_cell.h"
 #include "device/uikit/table_view_cell_controls.h"
 #include "device/uikit/touchscreen.h"
-#include "device/uikit/window.h"
 
-#include <algorithm>
-#include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,140 +25,11 @@ using device::uikit::CGPoint;
 using device::uikit::CGRect;
 using device::uikit::UIView;
 
-constexpr int kSteps = 20;
+constexpr int kSwipeSteps = 20;
 
-struct Element {
-    std::string text;
-    UIView* view = nullptr;
-};
-
-CGPoint centreOf(const UIView& view)
+CommandResult missing(const std::string& what, const std::vector<Target>& targets)
 {
-    CGRect frame = view.frameInWindow();
-    return {frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2};
-}
-
-bool contains(const CGRect& rect, CGPoint point)
-{
-    return point.x >= rect.origin.x && point.x <= rect.origin.x + rect.size.width && point.y >= rect.origin.y
-        && point.y <= rect.origin.y + rect.size.height;
-}
-
-// Hidden views and rows scrolled out of their list cannot be touched, so they are not on screen.
-bool isOnScreen(const UIView& view, const UIView& window)
-{
-    if (!view.isVisibleOnScreen()) {
-        return false;
-    }
-    CGPoint centre = centreOf(view);
-    if (!contains(window.frameInWindow(), centre)) {
-        return false;
-    }
-    for (const UIView* ancestor = view.superview(); ancestor; ancestor = ancestor->superview()) {
-        bool clips = dynamic_cast<const device::uikit::UIScrollView*>(ancestor) != nullptr;
-        if (clips && !contains(ancestor->frameInWindow(), centre)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool reachable(const UIView& view, device::uikit::UIWindow& window)
-{
-    UIView* hit = window.hitTest(centreOf(view));
-    return hit && hit->isDescendantOf(&view);
-}
-
-// The views that make up the screen, in the order a tap looks for its target: the documented order names
-// alert, sheet, modal, page and root list; the keyboard, which it does not name, comes last.
-std::vector<UIView*> screenLayers(device::uikit::UIWindow& window)
-{
-    std::vector<UIView*> layers{device::uikit::UIAlertView::visibleAlert(),
-                                device::uikit::UIActionSheet::visibleSheet()};
-    auto controllers = device::render::findScreenControllers(window);
-    if (controllers.modal) {
-        layers.push_back(controllers.modal->view());
-    }
-    if (controllers.pageNavigation) {
-        layers.push_back(controllers.pageNavigation->view());
-    } else if (controllers.page) {
-        layers.push_back(controllers.page->view());
-    }
-    if (controllers.masterNavigation) {
-        layers.push_back(controllers.masterNavigation->view());
-    }
-    layers.push_back(device::uikit::Keyboard::view());
-    std::erase(layers, nullptr);
-    return layers;
-}
-
-template <typename Visit>
-void walk(UIView& view, std::set<const UIView*>& seen, Visit&& visit)
-{
-    if (!seen.insert(&view).second || view.isHidden() || view.alpha() <= 0.01) {
-        return;
-    }
-    if (visit(view)) {
-        return;
-    }
-    for (const auto& subview : view.subviews()) {
-        walk(*subview, seen, visit);
-    }
-}
-
-device::uikit::UIWindow& laidOutWindow()
-{
-    auto* window = device::uikit::UIApplication::sharedApplication().keyWindow();
-    window->layoutIfNeeded();
-    return *window;
-}
-
-std::vector<Element> visibleElements()
-{
-    auto& window = laidOutWindow();
-    std::vector<Element> all;
-    std::set<const UIView*> seen;
-    for (UIView* layer : screenLayers(window)) {
-        std::vector<Element> found;
-        walk(*layer, seen, [&](UIView& view) {
-            if (auto* button = dynamic_cast<device::uikit::UIButton*>(&view)) {
-                if (!button->title().empty() && isOnScreen(view, window)) {
-                    found.push_back({button->title(), &view});
-                }
-                return true;
-            }
-            if (auto* label = dynamic_cast<device::uikit::UILabel*>(&view)) {
-                if (!label->text().empty() && isOnScreen(view, window)) {
-                    found.push_back({label->text(), &view});
-                }
-            }
-            return false;
-        });
-        std::stable_sort(found.begin(), found.end(), [](const Element& a, const Element& b) {
-            CGRect first = a.view->frameInWindow();
-            CGRect second = b.view->frameInWindow();
-            if (first.origin.y != second.origin.y) {
-                return first.origin.y < second.origin.y;
-            }
-            return first.origin.x < second.origin.x;
-        });
-        all.insert(all.end(), found.begin(), found.end());
-    }
-    return all;
-}
-
-std::string onScreen(const std::vector<Element>& elements)
-{
-    std::string list = "On screen:";
-    for (const Element& element : elements) {
-        list += " \"" + element.text + "\"";
-    }
-    return list;
-}
-
-CommandResult missing(const std::string& what, const std::vector<Element>& elements)
-{
-    return CommandResult::error(what + ". " + onScreen(elements));
+    return CommandResult::error(what + ". " + describeTargets(targets));
 }
 
 template <typename T>
@@ -181,15 +46,52 @@ T* findIn(UIView& view)
     return nullptr;
 }
 
-template <typename T>
-T* enclosing(UIView* view)
+CommandResult outOfReach(const std::string& text)
 {
-    for (; view; view = view->superview()) {
-        if (auto* found = dynamic_cast<T*>(view)) {
-            return found;
+    return CommandResult::error("the row \"" + text + "\" cannot be scrolled into view");
+}
+
+// The screen's targets and the occurrence-th of them that matches, if there are that many.
+struct Lookup {
+    std::vector<Target> targets;
+    std::optional<Target> target;
+    long matches = 0;
+};
+
+template <typename Matches>
+Lookup lookUp(const Matches& matches, long occurrence = 1)
+{
+    Lookup lookup{screenTargets(), std::nullopt, 0};
+    for (const Target& target : lookup.targets) {
+        if (matches(target) && ++lookup.matches == occurrence) {
+            lookup.target = target;
+            break;
         }
     }
-    return nullptr;
+    return lookup;
+}
+
+// A target that its list has scrolled away is scrolled into view and looked up again, as the list may
+// have rebuilt its rows meanwhile.
+template <typename Matches>
+Lookup lookUpInView(Simulator& simulator, const Matches& matches, long occurrence = 1)
+{
+    Lookup lookup = lookUp(matches, occurrence);
+    if (lookup.target && !lookup.target->inView) {
+        scrollIntoView(simulator, *lookup.target->list, {lookup.target->row});
+        lookup = lookUp(matches, occurrence);
+    }
+    return lookup;
+}
+
+auto rowLabelled(const std::string& text)
+{
+    return [&text](const Target& target) { return target.row && target.text == text; };
+}
+
+CommandResult noRow(const std::string& text, const std::vector<Target>& targets)
+{
+    return missing("no row on screen is labelled \"" + text + "\"", targets);
 }
 
 struct RowLookup {
@@ -197,19 +99,16 @@ struct RowLookup {
     CommandResult error;
 };
 
-RowLookup findRow(const std::string& text)
+RowLookup rowInView(Simulator& simulator, const std::string& text)
 {
-    auto elements = visibleElements();
-    for (const Element& element : elements) {
-        if (element.text != text) {
-            continue;
-        }
-        auto* cell = enclosing<device::uikit::UITableViewCell>(element.view);
-        if (cell && cell->textLabel() == element.view) {
-            return {cell, {}};
-        }
+    auto lookup = lookUpInView(simulator, rowLabelled(text));
+    if (!lookup.target) {
+        return {nullptr, noRow(text, lookup.targets)};
     }
-    return {nullptr, missing("no row on screen is labelled \"" + text + "\"", elements)};
+    if (!lookup.target->inView) {
+        return {nullptr, outOfReach(text)};
+    }
+    return {lookup.target->row, {}};
 }
 
 // The list the finger scrolls: the frontmost one on screen.
@@ -232,23 +131,12 @@ device::uikit::UITableView* listOnTop()
     return nullptr;
 }
 
-void drag(CGPoint from, CGPoint to)
-{
-    device::uikit::Touchscreen screen;
-    screen.press(from);
-    for (int step = 1; step <= kSteps; ++step) {
-        double t = static_cast<double>(step) / kSteps;
-        screen.move({from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t});
-    }
-    screen.release();
-}
-
 const CommandResult kNoFocus = CommandResult::error("no text field has the focus");
 const CommandResult kNoList = CommandResult::error("no list is on screen");
 
 }  // namespace
 
-CommandResult tap(Simulator&, const Arguments& arguments)
+CommandResult tap(Simulator& simulator, const Arguments& arguments)
 {
     device::uikit::Touchscreen screen;
     if (arguments.point) {
@@ -256,23 +144,25 @@ CommandResult tap(Simulator&, const Arguments& arguments)
         screen.tap({arguments.point->x, arguments.point->y});
         return CommandResult::ok();
     }
-    auto elements = visibleElements();
-    long seen = 0;
-    for (const Element& element : elements) {
-        if (element.text == *arguments.text && ++seen == arguments.occurrence) {
-            screen.tap(centreOf(*element.view));
-            return CommandResult::ok();
+    auto lookup = lookUpInView(
+        simulator, [&](const Target& target) { return target.text == *arguments.text; }, arguments.occurrence);
+    if (lookup.target) {
+        if (!lookup.target->inView) {
+            return outOfReach(*arguments.text);
         }
+        screen.tap(centreOf(*lookup.target->view));
+        return CommandResult::ok();
     }
+    long seen = lookup.matches;
     std::string what = seen == 0 ? "nothing on screen shows \"" + *arguments.text + "\""
                                  : std::to_string(seen) + " element(s) on screen show \"" + *arguments.text
                                        + "\", not " + std::to_string(arguments.occurrence);
-    return missing(what, elements);
+    return missing(what, lookup.targets);
 }
 
-CommandResult toggle(Simulator&, const Arguments& arguments)
+CommandResult toggle(Simulator& simulator, const Arguments& arguments)
 {
-    auto row = findRow(*arguments.text);
+    auto row = rowInView(simulator, *arguments.text);
     if (!row.cell) {
         return row.error;
     }
@@ -284,9 +174,9 @@ CommandResult toggle(Simulator&, const Arguments& arguments)
     return CommandResult::ok();
 }
 
-CommandResult swipe(Simulator&, const Arguments& arguments)
+CommandResult swipe(Simulator& simulator, const Arguments& arguments)
 {
-    auto row = findRow(*arguments.text);
+    auto row = rowInView(simulator, *arguments.text);
     if (!row.cell) {
         return row.error;
     }
@@ -294,32 +184,45 @@ CommandResult swipe(Simulator&, const Arguments& arguments)
     double sign = arguments.direction == SwipeDirection::Left ? -1 : 1;
     CGPoint centre = centreOf(*row.cell);
     device::uikit::Touchscreen().pan({centre.x - sign * distance / 2, centre.y},
-                                     {centre.x + sign * distance / 2, centre.y}, kSteps);
+                                     {centre.x + sign * distance / 2, centre.y}, kSwipeSteps);
     return CommandResult::ok();
 }
 
-CommandResult dragRow(Simulator&, const Arguments& arguments)
+CommandResult dragRow(Simulator& simulator, const Arguments& arguments)
 {
-    auto row = findRow(*arguments.text);
-    if (!row.cell) {
-        return row.error;
+    auto moved = lookUp(rowLabelled(*arguments.text));
+    if (!moved.target) {
+        return noRow(*arguments.text, moved.targets);
     }
-    auto destination = findRow(*arguments.target);
-    if (!destination.cell) {
-        return destination.error;
+    auto place = lookUp(rowLabelled(*arguments.target));
+    if (!place.target) {
+        return noRow(*arguments.target, place.targets);
     }
-    auto* grip = findIn<device::uikit::UITableViewCellReorderControl>(*row.cell);
+    std::string both = "the rows \"" + *arguments.text + "\" and \"" + *arguments.target + "\"";
+    if (moved.target->list != place.target->list) {
+        return CommandResult::error(both + " are in different lists");
+    }
+    if (!moved.target->inView || !place.target->inView) {
+        scrollIntoView(simulator, *moved.target->list, {moved.target->row, place.target->row});
+        moved = lookUp(rowLabelled(*arguments.text));
+        place = lookUp(rowLabelled(*arguments.target));
+        if (!moved.target || !place.target || !moved.target->inView || !place.target->inView) {
+            return CommandResult::error(both + " cannot be scrolled into view together");
+        }
+    }
+    auto* row = moved.target->row;
+    auto* grip = findIn<device::uikit::UITableViewCellReorderControl>(*row);
     if (!grip || !grip->isVisibleOnScreen()) {
         return CommandResult::error("the row \"" + *arguments.text + "\" cannot be moved (is the list editing?)");
     }
     CGPoint from = centreOf(*grip);
-    drag(from, {from.x, centreOf(*destination.cell).y});
+    drag(from, {from.x, centreOf(*place.target->row).y});
     return CommandResult::ok();
 }
 
 CommandResult deleteRow(Simulator& simulator, const Arguments& arguments)
 {
-    auto row = findRow(*arguments.text);
+    auto row = rowInView(simulator, *arguments.text);
     if (!row.cell) {
         return row.error;
     }
@@ -358,16 +261,7 @@ CommandResult scroll(Simulator&, const Arguments& arguments)
     if (!table) {
         return kNoList;
     }
-    CGRect frame = table->frameInWindow();
-    double x = frame.origin.x + frame.size.width / 2;
-    // Long scrolls take several strokes so the finger stays on the list.
-    double stroke = std::max(frame.size.height / 2, 1.0);
-    for (double left = *arguments.number; std::abs(left) > 0.5;) {
-        double distance = std::clamp(left, -stroke, stroke);
-        double middle = frame.origin.y + frame.size.height / 2;
-        drag({x, middle + distance / 2}, {x, middle - distance / 2});
-        left -= distance;
-    }
+    scrollList(*table, *arguments.number);
     return CommandResult::ok();
 }
 

@@ -48,13 +48,15 @@ TEST(SimScreen, DumpDescribesThePhoneScreenInTheDocumentedShape)
     const auto& screen = lines[0];
 
     EXPECT_EQ(keysOf(screen),
-              (std::vector<std::string>{"device", "page", "master", "modal", "alert", "sheet", "keyboard", "sounds"}));
+              (std::vector<std::string>{"device", "page", "master", "modal", "alert", "sheet", "keyboard", "sounds",
+                                        "opened"}));
     EXPECT_EQ(screen["device"], "phone");
     for (const char* absent : {"master", "modal", "alert", "sheet"}) {
         EXPECT_TRUE(screen[absent].is_null()) << absent;
     }
     EXPECT_EQ(screen["keyboard"], false);
     EXPECT_EQ(screen["sounds"], ordered_json::array());
+    EXPECT_EQ(screen["opened"], ordered_json::array());
 
     const auto& page = screen["page"];
     EXPECT_EQ(keysOf(page), (std::vector<std::string>{"title", "back", "left", "right", "editing", "sections"}));

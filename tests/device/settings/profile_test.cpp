@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <variant>
 
 using device::settings::DeviceProfile;
@@ -117,4 +118,45 @@ TEST(ProfileTest, TextRowsAndEditableListsAreCheckedWhereTheyStand)
     ASSERT_EQ(errorOf(loaded), "");
     EXPECT_TRUE(std::get<DeviceProfile>(loaded).entries[1].editable);
     EXPECT_FALSE(std::get<DeviceProfile>(loaded).entries[0].editable);
+}
+
+TEST(ProfileTest, UrlSchemesAreAnOptionalListOfSchemeNames)
+{
+    testing_support::TempRoot dir;
+    using device::foundation::PlistArray;
+    using device::foundation::PlistDictionary;
+    using device::foundation::PlistValue;
+    auto load = [&](const std::string& name, std::optional<PlistValue> schemes) {
+        PlistDictionary profile{{"name", "mine"},
+                                {"model", "iPhone"},
+                                {"machine", "iPhone6,1"},
+                                {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2}}},
+                                {"entries", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}}}}};
+        if (schemes) {
+            profile.emplace("urlSchemes", *schemes);
+        }
+        std::ofstream(dir.path() / name) << device::foundation::serializePlistXml(profile);
+        return device::settings::loadProfile(dir.path() / name);
+    };
+    auto path = [&](const std::string& name) { return (dir.path() / name).string(); };
+
+    EXPECT_EQ(errorOf(load("word.plist", PlistValue("cydia"))),
+              path("word.plist") + ": profile: \"urlSchemes\" must be an array of URL scheme names");
+    EXPECT_EQ(errorOf(load("number.plist", PlistArray{PlistValue("cydia"), PlistValue(7)})),
+              path("number.plist") + ": urlSchemes[1]: a URL scheme name must be a string");
+    auto colon = errorOf(load("colon.plist", PlistArray{PlistValue("cydia:")}));
+    EXPECT_EQ(colon.rfind(path("colon.plist") + ": urlSchemes[0]: \"cydia:\" is not a URL scheme name", 0), 0u)
+        << colon;
+
+    auto none = load("none.plist", std::nullopt);
+    ASSERT_EQ(errorOf(none), "");
+    EXPECT_TRUE(std::get<DeviceProfile>(none).urlSchemes.empty());
+    auto some = load("some.plist", PlistArray{PlistValue("cydia"), PlistValue("x-callback+v1.0")});
+    ASSERT_EQ(errorOf(some), "");
+    EXPECT_EQ(std::get<DeviceProfile>(some).urlSchemes, (std::vector<std::string>{"cydia", "x-callback+v1.0"}));
+
+    auto phone = device::settings::loadProfileNamed("phone");
+    auto tablet = device::settings::loadProfileNamed("tablet");
+    EXPECT_EQ(std::get<DeviceProfile>(phone).urlSchemes, (std::vector<std::string>{"cydia", "twitter"}));
+    EXPECT_TRUE(std::get<DeviceProfile>(tablet).urlSchemes.empty());
 }

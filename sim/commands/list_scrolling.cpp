@@ -1,0 +1,98 @@
+#include "sim/commands/list_scrolling.h"
+
+#include "sim/commands/screen_targets.h"
+#include "sim/simulator.h"
+
+#include "device/uikit/pan_gesture_recognizer.h"
+#include "device/uikit/touchscreen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sim::commands {
+
+namespace {
+
+using device::uikit::CGPoint;
+using device::uikit::CGRect;
+
+constexpr int kSteps = 20;
+constexpr double kSettleSeconds = 0.5;
+
+// The list only follows a finger that has moved kHysteresis points, so the finger first moves that
+// far, and the list then moves with it by exactly distance.
+void stroke(CGPoint from, double distance)
+{
+    double sign = distance < 0 ? -1 : 1;
+    double followFrom = from.y - sign * device::uikit::UIPanGestureRecognizer::kHysteresis;
+    device::uikit::Touchscreen screen;
+    screen.press(from);
+    screen.move({from.x, followFrom});
+    for (int step = 1; step <= kSteps; ++step) {
+        screen.move({from.x, followFrom - distance * step / kSteps});
+    }
+    screen.release();
+}
+
+CGRect unionOf(const std::vector<const device::uikit::UITableViewCell*>& rows)
+{
+    double top = rows.front()->frameInWindow().minY();
+    double bottom = rows.front()->frameInWindow().maxY();
+    for (const auto* row : rows) {
+        top = std::min(top, row->frameInWindow().minY());
+        bottom = std::max(bottom, row->frameInWindow().maxY());
+    }
+    CGRect first = rows.front()->frameInWindow();
+    return {{first.minX(), top}, {first.width(), bottom - top}};
+}
+
+}  // namespace
+
+void drag(CGPoint from, CGPoint to)
+{
+    device::uikit::Touchscreen screen;
+    screen.press(from);
+    for (int step = 1; step <= kSteps; ++step) {
+        double t = static_cast<double>(step) / kSteps;
+        screen.move({from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t});
+    }
+    screen.release();
+}
+
+void scrollList(device::uikit::UITableView& list, double distance)
+{
+    CGRect area = visiblePart(list);
+    double middle = area.minY() + area.height() / 2;
+    // Long scrolls take several strokes so the finger stays on the list.
+    double longest = std::max(area.height() / 2 - device::uikit::UIPanGestureRecognizer::kHysteresis, 1.0);
+    for (double left = distance; std::abs(left) > 0.5;) {
+        double part = std::clamp(left, -longest, longest);
+        stroke({area.minX() + area.width() / 2, middle + part / 2}, part);
+        left -= part;
+    }
+}
+
+void scrollIntoView(Simulator& simulator, device::uikit::UITableView& list,
+                    const std::vector<const device::uikit::UITableViewCell*>& rows)
+{
+    auto keepAlive = list.retained<device::uikit::UITableView>();
+    CGRect area = visiblePart(list);
+    CGRect wanted = unionOf(rows);
+    double by = 0;
+    if (wanted.minY() < area.minY() || wanted.height() > area.height()) {
+        by = wanted.minY() - area.minY();
+    } else if (wanted.maxY() > area.maxY()) {
+        by = wanted.maxY() - area.maxY();
+    }
+    double offset = list.contentOffset().y;
+    double last = std::max(0.0, list.contentSize().height - list.frame().height());
+    double target = std::clamp(offset + by, std::min(0.0, offset), std::max(last, offset));
+    if (std::abs(target - offset) < 0.5) {
+        return;
+    }
+    scrollList(list, target - offset);
+    simulator.device().advance(kSettleSeconds);
+    laidOutWindow();
+}
+
+}  // namespace sim::commands
