@@ -47,7 +47,7 @@ TEST_F(InfoPagesTest, AnUnsupportedLanguageIsPointedOut)
                      + "tap Velmora\ntap Général\ntap Informations\ndump\n");
     ASSERT_EQ(dumps.size(), 2u);
     EXPECT_EQ(rowLabelled(dumps[0]["page"], "Language")["value"], "pt");
-    EXPECT_THAT(dumps[0]["page"]["sections"][0]["footer"].get<std::string>(), HasSubstr("not supported"));
+    EXPECT_THAT(dumps[0]["page"]["sections"][1]["footer"].get<std::string>(), HasSubstr("not supported"));
     EXPECT_EQ(rowLabelled(dumps[0]["page"], "Version")["value"], "1.4.2");
     for (const auto& section : dumps[1]["page"]["sections"]) {
         EXPECT_THAT(section["footer"].is_null() ? std::string() : section["footer"].get<std::string>(),

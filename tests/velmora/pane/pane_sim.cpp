@@ -24,7 +24,7 @@ std::vector<ordered_json> PaneSimTest::run(const std::string& script)
 
 std::string PaneSimTest::openPane(const std::string& link)
 {
-    std::string script = "scroll 3000\ntap Velmora\n";
+    std::string script = "tap Velmora\n";
     return link.empty() ? script : script + "tap " + link + "\n";
 }
 

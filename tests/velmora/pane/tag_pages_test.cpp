@@ -72,7 +72,7 @@ TEST_F(TagPagesTest, AfterTheResetANewTagIsTagOneAgain)
 {
     run(openPane("Tags") + "tap Add Tag\n" + saveNamed("Work") + "tap OK\n" + saveNamed("Home") + "tap OK\n"
         + "back\nback\ntap General\ntap Information\ntap User Guide\ntap Reset Tags\ntap OK\n"
-        + "back\nback\nback\ntap Tags\ntap Add Tag\n" + saveNamed("Fresh"));
+        + "back\nback\nback\ntap Tags\ntap Add Tag\n" + saveNamed("Fresh") + "tap OK\n");
     auto tags = stored(Store::Tag);
     ASSERT_EQ(tags.size(), 1u);
     EXPECT_EQ(tags["1"].dictionary()->at("Name"), "Fresh");
