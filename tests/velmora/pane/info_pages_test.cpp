@@ -81,5 +81,24 @@ TEST_F(TabletInfoPagesTest, OnATabletTheResetShowsOnTheRootListAtOnce)
     EXPECT_THAT(rowLabels(dumps[1]["master"]), Contains("Wi-Fi"));
 }
 
+TEST_F(InfoPagesTest, OutsidePagesOpenInTheAppsThePhoneHas)
+{
+    auto dumps = run(openPane("General") + "tap About\ntap Follow Me on Twitter\ndump\nback\ntap Check for Updates\ndump\n"
+                     + "back\ntap More by Corvane\ntap DockTidy\ndump\n");
+    ASSERT_EQ(dumps.size(), 3u);
+    EXPECT_EQ(dumps[0]["opened"], ordered_json::array({"twitter://user?screen_name=corvane"}));
+    EXPECT_EQ(dumps[1]["opened"], ordered_json::array({"cydia://package/com.corvane.velmora"}));
+    EXPECT_EQ(rowLabels(dumps[1]["page"]), std::vector<std::string>{"You are running version 1.4.2"});
+    EXPECT_EQ(dumps[2]["opened"], ordered_json::array({"cydia://package/com.corvane.docktidy"}));
+}
+
+TEST_F(TabletInfoPagesTest, WithoutTheAppsOnlyTheWebPageOpens)
+{
+    auto dumps = run(openPane("General") + "tap About\ntap Follow Me on Twitter\ndump\nback\ntap Check for Updates\ndump\n");
+    ASSERT_EQ(dumps.size(), 2u);
+    EXPECT_EQ(dumps[0]["opened"], ordered_json::array({"https://twitter.com/intent/follow?screen_name=corvane"}));
+    EXPECT_TRUE(dumps[1]["opened"].empty());
+}
+
 }  // namespace
 }  // namespace velmora::testing
