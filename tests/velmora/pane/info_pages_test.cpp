@@ -92,6 +92,15 @@ TEST_F(InfoPagesTest, OutsidePagesOpenInTheAppsThePhoneHas)
     EXPECT_EQ(dumps[2]["opened"], ordered_json::array({"cydia://package/com.corvane.docktidy"}));
 }
 
+TEST_F(InfoPagesTest, TheHeartOpensTheComposeSheetWithItsText)
+{
+    auto dumps = run(openPane() + "tap Heart\ndump\ntap Cancel\ndump\n");
+    ASSERT_EQ(dumps.size(), 2u);
+    EXPECT_THAT(dumps[0]["modal"]["texts"], Contains("I keep my Settings tidy with #Velmora!"));
+    EXPECT_EQ(dumps[1]["modal"], nullptr);
+    EXPECT_EQ(dumps[1]["page"]["title"], "Velmora");
+}
+
 TEST_F(TabletInfoPagesTest, WithoutTheAppsOnlyTheWebPageOpens)
 {
     auto dumps = run(openPane("General") + "tap About\ntap Follow Me on Twitter\ndump\nback\ntap Check for Updates\ndump\n");
