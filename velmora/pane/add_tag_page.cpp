@@ -3,6 +3,7 @@
 #include "velmora/core/translator.h"
 #include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
+#include "velmora/pane/right_button.h"
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_names.h"
 #include "velmora/pane/tag_scratch.h"
@@ -111,8 +112,7 @@ void addTagController::Save()
 
 void addTagController::addButton()
 {
-    navigationItem()->setRightBarButtonItem(device::uikit::UIBarButtonItem::initWithTitle(
-        Translator("save"), device::uikit::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("Save")));
+    setRightButton(*this, Translator("save"), "Save");
 }
 
 void addTagController::viewWillAppear(bool animated)

@@ -2,6 +2,7 @@
 
 #include "velmora/core/translator.h"
 #include "velmora/pane/root_list_beside.h"
+#include "velmora/pane/right_button.h"
 #include "velmora/pane/rows.h"
 #include "velmora/store/advanced_options.h"
 #include "velmora/store/store.h"
@@ -53,8 +54,7 @@ void advancedController::hideKeyBoard()
 
 void advancedController::addButton()
 {
-    navigationItem()->setRightBarButtonItem(device::uikit::UIBarButtonItem::initWithTitle(
-        "Hide KB", device::uikit::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("hideKeyBoard")));
+    setRightButton(*this, "Hide KB", "hideKeyBoard");
 }
 
 void advancedController::viewWillAppear(bool animated)

@@ -4,6 +4,7 @@
 #include "velmora/core/translator.h"
 #include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
+#include "velmora/pane/right_button.h"
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_names.h"
 #include "velmora/pane/tag_scratch.h"
@@ -250,8 +251,7 @@ void FolderTagController::hideKeyBoard()
 
 void FolderTagController::addButton()
 {
-    navigationItem()->setRightBarButtonItem(device::uikit::UIBarButtonItem::initWithTitle(
-        "Hide KB", device::uikit::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("hideKeyBoard")));
+    setRightButton(*this, "Hide KB", "hideKeyBoard");
 }
 
 void registerFolderTagController()

@@ -4,6 +4,7 @@
 #include "velmora/core/translator.h"
 #include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
+#include "velmora/pane/right_button.h"
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_scratch.h"
 #include "velmora/store/store.h"
@@ -83,9 +84,7 @@ void Theme::viewWillAppear(bool animated)
 
 void Theme::addButton()
 {
-    navigationItem()->setRightBarButtonItem(device::uikit::UIBarButtonItem::initWithTitle(
-        Translator("select"), device::uikit::UIBarButtonItemStyle::Bordered, this,
-        objc::sel_registerName("SelectTheme")));
+    setRightButton(*this, Translator("select"), "SelectTheme");
 }
 
 void Theme::SelectTheme()
