@@ -55,7 +55,9 @@ void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now)
         }
         uikit::CGRect scrolled = view.presentationBounds(now);
         canvas.translate(-scrolled.origin.x, -scrolled.origin.y);
-        for (const auto& subview : view.subviews()) {
+        // Drawing may ask a table a question that reloads it: draw the subviews as they were.
+        auto subviews = view.subviews();
+        for (const auto& subview : subviews) {
             drawViewTree(*subview, canvas, now);
         }
         canvas.restore();

@@ -106,7 +106,7 @@ void UITableView::clearLayout()
 
 void UITableView::reloadIfNeeded() const
 {
-    if (m_needsReload) {
+    if (m_needsReload && !m_reloading) {
         const_cast<UITableView*>(this)->reloadData();
     }
 }
@@ -114,10 +114,20 @@ void UITableView::reloadIfNeeded() const
 void UITableView::reloadData()
 {
     auto keepAlive = retained<UITableView>();
+    // A data source that builds its list while answering asks for another reload; it comes at the
+    // next question, never inside this one, where it would interleave two sets of rows.
+    if (m_reloading) {
+        m_needsReload = true;
+        return;
+    }
+    m_reloading = true;
     m_needsReload = false;
     clearLayout();
     objc::id source = dataSource();
     long sections = askSectionCount();
+    // A data source that built its list to answer the count is shown here; only changes made after
+    // the count ask for another reload.
+    m_needsReload = false;
     for (long s = 0; s < sections; ++s) {
         Section section;
         section.header = askTitle("tableView:titleForHeaderInSection:", s);
@@ -149,6 +159,7 @@ void UITableView::reloadData()
         }
         m_sections.push_back(std::move(section));
     }
+    m_reloading = false;
     layoutRows();
 }
 

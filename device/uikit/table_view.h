@@ -145,6 +145,7 @@ private:
     std::shared_ptr<UIView> m_tableHeaderView;
     bool m_editing = false;
     bool m_needsReload = false;
+    bool m_reloading = false;
     double m_laidOutWidth = -1;
     int m_updateDepth = 0;
     std::vector<NSIndexPath> m_deletedRows;

@@ -1,5 +1,9 @@
 #include "tests/velmora/pane/pane_sim.h"
 
+#include "device/render/view_raster.h"
+#include "device/uikit/application.h"
+#include "device/uikit/window.h"
+
 #include <gmock/gmock.h>
 
 #include <filesystem>
@@ -150,6 +154,20 @@ TEST_F(TagPagesTest, MembersAreSwitchedInTheEditorAndLeaveTheRootList)
     auto root = rowLabels(dumps[1]["page"]);
     EXPECT_THAT(root, ::testing::Not(::testing::Contains("Wi-Fi")));
     EXPECT_THAT(root, ::testing::Contains("Work"));
+}
+
+// The editor builds its rows as its table first asks for them; the picture shows those rows where
+// they are, not a row of the list drawn over the name field.
+TEST_F(TagPagesTest, TheEditorIsDrawnAsItsRowsAre)
+{
+    writeTags({{"1", PlistDictionary{{"Name", "Work"}}}});
+    run(openPane("Tags") + "tap Work\n");
+    auto screen = device::render::renderWindow(*device::uikit::UIApplication::sharedApplication().keyWindow());
+    // Below the name's letters, where another row would show its icon.
+    const std::uint8_t* belowName = screen.pixel(30 * 2, 134 * 2);
+    EXPECT_EQ(belowName[0], 255);
+    EXPECT_EQ(belowName[1], 255);
+    EXPECT_EQ(belowName[2], 255);
 }
 
 TEST_F(TagPagesTest, AStoreThatCannotBeWrittenShowsAnErrorAndChangesNothing)
