@@ -1,5 +1,7 @@
 #include "tests/velmora/pane/pane_sim.h"
 
+#include "device/uikit/image.h"
+
 #include <gmock/gmock.h>
 
 namespace velmora::testing {
@@ -44,6 +46,25 @@ TEST_F(TabletRootListTest, OptionsAndTheMasterSwitchShowBesideThePane)
     EXPECT_EQ(master(dumps[1]).back(), "Mine");
     EXPECT_THAT(master(dumps[2]), Contains("Wi-Fi"));
     EXPECT_EQ(dumps[2]["master"]["right"], nullptr);
+}
+
+TEST_F(TabletRootListTest, ANewThemeAndATagsNewIconShowBesideThePane)
+{
+    save(Store::Enabled, {{"Enabled", true}});
+    save(Store::Tag, {{"1", PlistDictionary{{"Name", "Work"}}}});
+    auto iconOf = [this](const std::string& name) {
+        for (const auto& entry : m_device.root()->specifiers()) {
+            if (entry->name() == name) {
+                auto icon = entry->objectProperty<device::uikit::UIImage>("iconImage");
+                return icon ? icon->sourcePath() : std::string();
+            }
+        }
+        return std::string();
+    };
+    run("relaunch\n" + openPane("Themes") + "tap Midnight\ntap Select\ntap OK\n");
+    EXPECT_THAT(iconOf("Velmora"), ::testing::HasSubstr("/Themes/Midnight/"));
+    run("back\nback\ntap Tags\ntap Work\ntap Icon\ntap bolt\nback\nback\n");
+    EXPECT_EQ(iconOf("Work"), "/Library/Application Support/Velmora/Themes/Midnight/Icons/bolt@2x.png");
 }
 
 }  // namespace

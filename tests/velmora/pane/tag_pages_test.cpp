@@ -156,6 +156,21 @@ TEST_F(TagPagesTest, MembersAreSwitchedInTheEditorAndLeaveTheRootList)
     EXPECT_THAT(root, ::testing::Contains("Work"));
 }
 
+TEST_F(TagPagesTest, TheChooserTicksATagsIconAndTheEditorStoresANewOneWhenLeft)
+{
+    writeTags({{"1", PlistDictionary{{"Name", "Work"}, {"Icon", kStar}}}});
+    run(openPane("Tags") + "tap Work\ntap Icon\n");
+    auto icons = stored(Store::Icons);
+    EXPECT_EQ(icons["star"], "true");
+    EXPECT_EQ(icons["bolt"], "false");
+
+    run("tap bolt\nback\n");
+    EXPECT_EQ(stored(Store::Tag)["1"].dictionary()->at("Icon"), kStar);
+    run("back\n");
+    EXPECT_EQ(stored(Store::Tag)["1"].dictionary()->at("Icon"),
+              "/Library/Application Support/Velmora/Themes/Default/Icons/bolt@2x.png");
+}
+
 // The editor builds its rows as its table first asks for them; the picture shows those rows where
 // they are, not a row of the list drawn over the name field.
 TEST_F(TagPagesTest, TheEditorIsDrawnAsItsRowsAre)
