@@ -61,7 +61,7 @@ public:
         return value;
     }
 
-    // An optional array of strings; what names what the strings are, one names a single one.
+    // An optional array of strings; messages call its items what (plural) and one of them one.
     std::optional<std::vector<std::string>> strings(const PlistDictionary& dict, const std::string& key,
                                                     const std::string& what, const std::string& one)
     {

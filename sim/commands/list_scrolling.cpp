@@ -34,15 +34,16 @@ void stroke(CGPoint from, double distance)
     screen.release();
 }
 
-CGRect unionOf(const std::vector<const device::uikit::UITableViewCell*>& rows)
+// From the top of the highest row to the bottom of the lowest, in window coordinates.
+CGRect extentOf(const std::vector<const device::uikit::UITableViewCell*>& rows)
 {
-    double top = rows.front()->frameInWindow().minY();
-    double bottom = rows.front()->frameInWindow().maxY();
+    CGRect first = rows.front()->frameInWindow();
+    double top = first.minY();
+    double bottom = first.maxY();
     for (const auto* row : rows) {
         top = std::min(top, row->frameInWindow().minY());
         bottom = std::max(bottom, row->frameInWindow().maxY());
     }
-    CGRect first = rows.front()->frameInWindow();
     return {{first.minX(), top}, {first.width(), bottom - top}};
 }
 
@@ -77,7 +78,7 @@ void scrollIntoView(Simulator& simulator, device::uikit::UITableView& list,
 {
     auto keepAlive = list.retained<device::uikit::UITableView>();
     CGRect area = visiblePart(list);
-    CGRect wanted = unionOf(rows);
+    CGRect wanted = extentOf(rows);
     double by = 0;
     if (wanted.minY() < area.minY() || wanted.height() > area.height()) {
         by = wanted.minY() - area.minY();

@@ -9,6 +9,7 @@ using nlohmann::ordered_json;
 using testing::HasSubstr;
 using testing_support::BootedDevice;
 using testing_support::jsonLines;
+using testing_support::labelsOf;
 using testing_support::Library;
 using testing_support::rowLabelled;
 using testing_support::runSim;
@@ -16,17 +17,6 @@ using testing_support::runSim;
 namespace {
 
 constexpr std::string_view kOpenKeyboards = "scroll 300\ntap General\nscroll 200\ntap Keyboard\ntap Keyboards\n";
-
-std::vector<std::string> labelsOf(const ordered_json& page)
-{
-    std::vector<std::string> labels;
-    for (const auto& section : page["sections"]) {
-        for (const auto& row : section["rows"]) {
-            labels.push_back(row["label"]);
-        }
-    }
-    return labels;
-}
 
 std::string storePath(std::string_view shortName)
 {

@@ -13,6 +13,7 @@ using testing::HasSubstr;
 using testing::Not;
 using testing_support::BootedDevice;
 using testing_support::jsonLines;
+using testing_support::labelsOf;
 using testing_support::Library;
 using testing_support::rowLabelled;
 using testing_support::runSim;
@@ -26,17 +27,6 @@ ProfileEntry row(std::string cell, std::string label, std::vector<ProfileEntry> 
     entry.label = std::move(label);
     entry.page = std::move(page);
     return entry;
-}
-
-std::vector<std::string> labelsOf(const ordered_json& page)
-{
-    std::vector<std::string> labels;
-    for (const auto& section : page["sections"]) {
-        for (const auto& each : section["rows"]) {
-            labels.push_back(each["label"]);
-        }
-    }
-    return labels;
 }
 
 // The phone with rows of its own after the host's: a switch, an editable list longer than the screen,

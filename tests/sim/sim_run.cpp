@@ -29,6 +29,17 @@ std::vector<nlohmann::ordered_json> jsonLines(const std::string& output)
     return lines;
 }
 
+std::vector<std::string> labelsOf(const nlohmann::ordered_json& page)
+{
+    std::vector<std::string> labels;
+    for (const auto& section : page["sections"]) {
+        for (const auto& row : section["rows"]) {
+            labels.push_back(row["label"]);
+        }
+    }
+    return labels;
+}
+
 nlohmann::ordered_json rowLabelled(const nlohmann::ordered_json& page, const std::string& label)
 {
     for (const auto& section : page["sections"]) {

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,9 @@ SimRun runSim(device::settings::Device& device, std::string_view script,
 
 // The output's lines, each read as JSON.
 std::vector<nlohmann::ordered_json> jsonLines(const std::string& output);
+
+// The labels of a dumped page's rows, top to bottom.
+std::vector<std::string> labelsOf(const nlohmann::ordered_json& page);
 
 // The row of a dumped page whose label is exactly label; null when there is none.
 nlohmann::ordered_json rowLabelled(const nlohmann::ordered_json& page, const std::string& label);
