@@ -19,16 +19,16 @@ TEST_F(AdvancedPageTest, TheTitleOptionIsOnThePageOnlyWhileTagsAreGroups)
     auto dumps = run(openPane() + kAdvanced + "dump\ntoggle Tags as Groups\ndump\ntoggle Tags as Groups\ndump\n"
                      + "toggle Tags as Groups\ndump\n");
     ASSERT_EQ(dumps.size(), 4u);
-    auto withoutTitles = rowLabels(dumps[0]["page"]);
+    auto withoutTitles = labelsOf(dumps[0]["page"]);
     EXPECT_EQ(withoutTitles.size(), 7u);
     EXPECT_THAT(withoutTitles, Not(Contains("Group Titles")));
     for (std::size_t shown : {1u, 3u}) {
-        auto labels = rowLabels(dumps[shown]["page"]);
+        auto labels = labelsOf(dumps[shown]["page"]);
         ASSERT_EQ(labels.size(), 8u) << shown;
         EXPECT_EQ(labels[1], "Group Titles") << shown;
         EXPECT_EQ(dumps[shown]["page"]["sections"][1]["footer"], dumps[shown]["page"]["sections"][1]["footer"]);
     }
-    EXPECT_EQ(rowLabels(dumps[2]["page"]).size(), 7u);
+    EXPECT_EQ(labelsOf(dumps[2]["page"]).size(), 7u);
     EXPECT_EQ(stored(Store::Advanced)["Tags as Groups"], true);
 }
 
@@ -37,8 +37,8 @@ TEST_F(AdvancedPageTest, TheEntryTitleIsTypedAndClearedBackToTheDefault)
     auto dumps = run(openPane() + kAdvanced + "tap Name\ntype My Tweaks\ntap Hide KB\nback\nback\nback\ndump\n"
                      + "tap My Tweaks\n" + kAdvanced + "tap Name\nerase 9\ntap Hide KB\nback\nback\nback\ndump\n");
     ASSERT_EQ(dumps.size(), 2u);
-    EXPECT_EQ(rowLabels(dumps[0]["page"]).back(), "My Tweaks");
-    EXPECT_EQ(rowLabels(dumps[1]["page"]).back(), "Velmora");
+    EXPECT_EQ(labelsOf(dumps[0]["page"]).back(), "My Tweaks");
+    EXPECT_EQ(labelsOf(dumps[1]["page"]).back(), "Velmora");
     EXPECT_EQ(stored(Store::Advanced)["Name"], "");
 }
 

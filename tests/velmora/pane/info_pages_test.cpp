@@ -37,7 +37,7 @@ TEST_F(InfoPagesTest, TheChangeLogEndsAtTheFirstMissingRelease)
     auto dumps = run(openPane() + kInformation + "tap Change Log\ndump\n");
     ASSERT_EQ(dumps.size(), 1u);
     const auto& page = dumps[0]["page"];
-    EXPECT_THAT(rowLabels(page), ElementsAre("2.0", "1.0"));
+    EXPECT_THAT(labelsOf(page), ElementsAre("2.0", "1.0"));
     EXPECT_EQ(page["sections"][1]["footer"], "Released on April 1\nFirst");
 }
 
@@ -66,8 +66,8 @@ TEST_F(InfoPagesTest, TheResetEmptiesTheTagsAndTheRootListFollowsWhenShown)
     EXPECT_THAT(describeRootList(), Contains("Work"));
 
     auto root = run("back\nback\nback\nback\ndump\n");
-    EXPECT_THAT(rowLabels(root[0]["page"]), Not(Contains("Work")));
-    EXPECT_THAT(rowLabels(root[0]["page"]), Contains("Wi-Fi"));
+    EXPECT_THAT(labelsOf(root[0]["page"]), Not(Contains("Work")));
+    EXPECT_THAT(labelsOf(root[0]["page"]), Contains("Wi-Fi"));
 }
 
 TEST_F(TabletInfoPagesTest, OnATabletTheResetShowsOnTheRootListAtOnce)
@@ -76,9 +76,9 @@ TEST_F(TabletInfoPagesTest, OnATabletTheResetShowsOnTheRootListAtOnce)
     save(Store::Tag, {{"1", PlistDictionary{{"Name", "Work"}, {"Wi-Fi", true}}}});
     auto dumps = run("relaunch\n" + openPane() + kInformation + "tap User Guide\ndump\ntap Reset Tags\ntap OK\ndump\n");
     ASSERT_EQ(dumps.size(), 2u);
-    EXPECT_THAT(rowLabels(dumps[0]["master"]), Contains("Work"));
-    EXPECT_THAT(rowLabels(dumps[1]["master"]), Not(Contains("Work")));
-    EXPECT_THAT(rowLabels(dumps[1]["master"]), Contains("Wi-Fi"));
+    EXPECT_THAT(labelsOf(dumps[0]["master"]), Contains("Work"));
+    EXPECT_THAT(labelsOf(dumps[1]["master"]), Not(Contains("Work")));
+    EXPECT_THAT(labelsOf(dumps[1]["master"]), Contains("Wi-Fi"));
 }
 
 TEST_F(InfoPagesTest, OutsidePagesOpenInTheAppsThePhoneHas)
@@ -88,7 +88,7 @@ TEST_F(InfoPagesTest, OutsidePagesOpenInTheAppsThePhoneHas)
     ASSERT_EQ(dumps.size(), 3u);
     EXPECT_EQ(dumps[0]["opened"], ordered_json::array({"twitter://user?screen_name=corvane"}));
     EXPECT_EQ(dumps[1]["opened"], ordered_json::array({"cydia://package/com.corvane.velmora"}));
-    EXPECT_EQ(rowLabels(dumps[1]["page"]), std::vector<std::string>{"You are running version 1.4.2"});
+    EXPECT_EQ(labelsOf(dumps[1]["page"]), std::vector<std::string>{"You are running version 1.4.2"});
     EXPECT_EQ(dumps[2]["opened"], ordered_json::array({"cydia://package/com.corvane.docktidy"}));
 }
 

@@ -53,15 +53,5 @@ std::vector<std::string> PaneSimTest::describeRootList()
     return names;
 }
 
-std::vector<std::string> rowLabels(const ordered_json& page)
-{
-    std::vector<std::string> labels;
-    for (const auto& section : page["sections"]) {
-        for (const auto& row : section["rows"]) {
-            labels.push_back(row["label"]);
-        }
-    }
-    return labels;
-}
 
 }  // namespace velmora::testing

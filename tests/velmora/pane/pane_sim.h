@@ -16,6 +16,7 @@ namespace velmora::testing {
 
 using nlohmann::ordered_json;
 using testing_support::rowLabelled;
+using testing_support::labelsOf;
 
 // The real Settings app with the library, driven by simulator scripts as a person drives it.
 class PaneSimTest : public ::testing::Test {
@@ -39,8 +40,5 @@ protected:
 
     testing_support::BootedDevice m_device;
 };
-
-// The labels of a dumped page's rows, in order.
-std::vector<std::string> rowLabels(const ordered_json& page);
 
 }  // namespace velmora::testing

@@ -17,7 +17,7 @@ class TabletRootListTest : public PaneSimTest {
 protected:
     TabletRootListTest() : PaneSimTest("tablet") {}
 
-    std::vector<std::string> master(const ordered_json& dump) { return rowLabels(dump["master"]); }
+    std::vector<std::string> master(const ordered_json& dump) { return labelsOf(dump["master"]); }
 };
 
 TEST_F(TabletRootListTest, TagChangesShowBesideThePaneWithoutAnythingElse)

@@ -145,13 +145,13 @@ TEST_F(TagPagesTest, MembersAreSwitchedInTheEditorAndLeaveTheRootList)
     save(Store::Enabled, {{"Enabled", true}});
     auto dumps = run(openPane("Tags") + "tap Work\ndump\ntoggle Wi-Fi\ntoggle Wi-Fi\ntoggle Wi-Fi\nback\nback\nback\ndump\n");
     ASSERT_EQ(dumps.size(), 2u);
-    auto offered = rowLabels(dumps[0]["page"]);
+    auto offered = labelsOf(dumps[0]["page"]);
     for (const char* kept : {"Bluetooth", "iCloud", "Notes"}) {
         EXPECT_THAT(offered, ::testing::Not(::testing::Contains(kept))) << kept;
     }
     EXPECT_THAT(offered, ::testing::Contains("Wi-Fi"));
     EXPECT_EQ(stored(Store::Tag)["1"], (PlistDictionary{{"Name", "Work"}, {"Wi-Fi", true}}));
-    auto root = rowLabels(dumps[1]["page"]);
+    auto root = labelsOf(dumps[1]["page"]);
     EXPECT_THAT(root, ::testing::Not(::testing::Contains("Wi-Fi")));
     EXPECT_THAT(root, ::testing::Contains("Work"));
 }

@@ -38,7 +38,7 @@ TEST_F(ThemesTest, SelectingAThemeChangesTheIconsOfThePagesBuiltAfterwards)
     auto dumps = run(openPane("Themes") + "dump\ntap Default\ndump\nback\ntap Midnight\ntap Select\ndump\ntap OK\n"
                      + "dump\nback\ntap Midnight\ndump\nback\nback\n");
     ASSERT_EQ(dumps.size(), 5u);
-    EXPECT_THAT(rowLabels(dumps[0]["page"]), ElementsAre("Default", "Midnight"));
+    EXPECT_THAT(labelsOf(dumps[0]["page"]), ElementsAre("Default", "Midnight"));
     EXPECT_EQ(dumps[1]["page"]["right"], "Select");
     EXPECT_EQ(rowLabelled(dumps[1]["page"], "Designed by")["value"].get<std::string>().rfind("Corvane", 0), 0u);
     EXPECT_EQ(dumps[2]["alert"]["title"], "Theme Selected");
@@ -58,7 +58,7 @@ TEST_F(ThemesTest, AThemePageListsItsIconsButNotItsPreview)
     writePicture(folder + "/b.png");
     auto dumps = run(openPane("Themes") + "tap Plain\ndump\n");
     ASSERT_EQ(dumps.size(), 1u);
-    EXPECT_THAT(rowLabels(dumps[0]["page"]), ElementsAre("Designed by", "a"));
+    EXPECT_THAT(labelsOf(dumps[0]["page"]), ElementsAre("Designed by", "a"));
     EXPECT_EQ(rowLabelled(dumps[0]["page"], "Designed by")["value"], "Unknown");
     EXPECT_EQ(dumps[0]["page"]["sections"][0]["header"], "Plain");
 }
