@@ -1,6 +1,6 @@
-#include "device/render/canvas.h"
-#include "device/render/font.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/canvas.h"
+#include "device/graphics/font.h"
+#include "device/graphics/png_codec.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace device::render;
+using namespace device::graphics;
 
 constexpr double screenScale = 2;
 constexpr Size screenSize{320, 568};

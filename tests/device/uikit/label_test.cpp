@@ -10,8 +10,8 @@ namespace {
 
 int inkOf(const UILabel& label)
 {
-    render::Bitmap bitmap(200, 100);
-    render::Canvas canvas(bitmap, 2);
+    graphics::Bitmap bitmap(200, 100);
+    graphics::Canvas canvas(bitmap, 2);
     render::drawViewTree(label, canvas, 0);
     int ink = 0;
     for (std::size_t i = 3; i < bitmap.rgba.size(); i += 4) {

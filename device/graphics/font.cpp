@@ -1,4 +1,4 @@
-#include "device/render/font.h"
+#include "device/graphics/font.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace device::render {
+namespace device::graphics {
 namespace {
 
 constexpr const char* regularFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
@@ -498,4 +498,4 @@ void Font::drawInRect(Canvas& canvas, std::string_view text, const Rect& rect, T
     }
 }
 
-}  // namespace device::render
+}  // namespace device::graphics

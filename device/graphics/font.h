@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/render/canvas.h"
+#include "device/graphics/canvas.h"
 
 #include <filesystem>
 #include <memory>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace device::render {
+namespace device::graphics {
 
 enum class FontWeight { Light, Regular, Bold };
 enum class TextAlignment { Left, Center, Right };
@@ -53,4 +53,4 @@ private:
     double m_scale;
 };
 
-}  // namespace device::render
+}  // namespace device::graphics

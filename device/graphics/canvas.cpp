@@ -1,11 +1,11 @@
-#include "device/render/canvas.h"
+#include "device/graphics/canvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
-namespace device::render {
+namespace device::graphics {
 namespace {
 
 // Colour in 0...255 with an alpha in 0...1 that still gets weighted by clip and global alpha before blending.
@@ -447,4 +447,4 @@ void Canvas::fillShape(const Shape& shape, const Color& color)
     });
 }
 
-}  // namespace device::render
+}  // namespace device::graphics
