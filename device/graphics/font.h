@@ -12,12 +12,20 @@ namespace device::graphics {
 
 enum class FontWeight { Light, Regular, Bold };
 enum class TextAlignment { Left, Center, Right };
+enum class TextDirection { LeftToRight, RightToLeft };
+
+// A face in a font file; collections hold several.
+struct FontFile {
+    std::filesystem::path path;
+    int index = 0;
+};
 
 class FontFace;
 
-// A font at a point size, laid out for one screen scale; texts are UTF-8 and lengths are in points. Faces are
-// the host's font files, loaded once per file and pixel size for the whole process and shared by every copy, so
-// fonts belong to the thread that draws.
+// A font at a point size, laid out for one screen scale; texts are UTF-8 and lengths are in points. Text is
+// shaped: ordered by the bidirectional algorithm, each character drawn by the system font or the installed font
+// that has it, runs shaped by HarfBuzz. Faces are the host's font files, loaded once per file and pixel size for
+// the whole process and shared by every copy, so fonts belong to the thread that draws.
 class Font {
 public:
     // The system font: DejaVu Sans, extra-light, regular or bold.
@@ -33,8 +41,10 @@ public:
     double lineHeight() const;
 
     double width(std::string_view text) const;
+    // The direction of the text's first strong character, left to right without one.
+    TextDirection direction(std::string_view text) const;
     // The longest start of the text that fits followed by "…", or the text itself when it fits, or nothing when
-    // not even "…" fits.
+    // not even "…" fits. Characters are kept whole, with their marks.
     std::string truncated(std::string_view text, double maxWidth) const;
     // Breaks at spaces and newlines, and between characters inside a word too wide for a line. With a line limit
     // (0 for none) the last line takes the rest of the text, truncated.
@@ -48,6 +58,8 @@ public:
                     const Color& color, int maxLines = 1) const;
 
 private:
+    Font(const FontFile& file, FontWeight weight, double pointSize, double scale);
+
     std::shared_ptr<FontFace> m_face;
     double m_pointSize;
     double m_scale;

@@ -66,18 +66,20 @@ void paintTextFieldCaret(const uikit::UITextField& field, graphics::Canvas& canv
     }
     graphics::Font font = uikit::fontOf(field.font(), canvas.scale());
     double textWidth = std::min(font.width(field.shownText()), bounds.width - kCaretWidth);
-    double x = 0;
+    double textLeft = 0;
     switch (field.textAlignment()) {
     case uikit::NSTextAlignment::Center:
-        x = (bounds.width + textWidth) / 2;
+        textLeft = (bounds.width - textWidth) / 2;
         break;
     case uikit::NSTextAlignment::Right:
-        x = bounds.width - kCaretWidth;
+        textLeft = bounds.width - kCaretWidth - textWidth;
         break;
     case uikit::NSTextAlignment::Left:
-        x = textWidth;
         break;
     }
+    // The caret stands at the logical end of the text, which right-to-left text has on its left.
+    bool rightToLeft = font.direction(field.shownText()) == graphics::TextDirection::RightToLeft;
+    double x = rightToLeft ? std::max(0.0, textLeft - kCaretWidth) : textLeft + textWidth;
     double height = std::min(font.lineHeight(), bounds.height);
     canvas.fillRect({x, (bounds.height - height) / 2, kCaretWidth, height}, kCaretColor);
 }
