@@ -192,6 +192,15 @@ double Font::width(std::string_view text) const
     return advanceOf(*m_face, text) / 64.0 / m_scale;
 }
 
+std::vector<PlacedGlyph> Font::glyphs(std::string_view text) const
+{
+    std::vector<PlacedGlyph> placed;
+    for (const ShapedGlyph& glyph : m_face->shaped(text)->glyphs) {
+        placed.push_back({glyph.face->file().path, glyph.index, glyph.x / 64.0 / m_scale, glyph.byteOffset});
+    }
+    return placed;
+}
+
 TextDirection Font::direction(std::string_view text) const
 {
     return m_face->shaped(text)->direction;

@@ -2,6 +2,7 @@
 
 #include "device/graphics/canvas.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -22,6 +23,15 @@ struct FontFile {
 
 class FontFace;
 
+// A glyph as a line draws it: which face's glyph, where its origin is from the line's left end, and where in the
+// text the character it draws starts.
+struct PlacedGlyph {
+    std::filesystem::path fontFile;
+    unsigned glyph = 0;
+    double x = 0;
+    std::size_t byteOffset = 0;
+};
+
 // A font at a point size, laid out for one screen scale; texts are UTF-8 and lengths are in points. Text is
 // shaped: ordered by the bidirectional algorithm, each character drawn by the system font or the installed font
 // that has it, runs shaped by HarfBuzz. Faces are the host's font files, loaded once per file and pixel size for
@@ -41,6 +51,8 @@ public:
     double lineHeight() const;
 
     double width(std::string_view text) const;
+    // The glyphs of one line, left to right as they are drawn; glyph 0 is a face's missing-glyph box.
+    std::vector<PlacedGlyph> glyphs(std::string_view text) const;
     // The direction of the text's first strong character, left to right without one.
     TextDirection direction(std::string_view text) const;
     // The longest start of the text that fits followed by "…", or the text itself when it fits, or nothing when

@@ -52,7 +52,7 @@ std::shared_ptr<FontFace> FontFace::load(const FontFile& file, FT_F26Dot6 pixelS
 
 FontFace::FontFace(std::shared_ptr<FreeTypeLibrary> library, const FontFile& file, FT_F26Dot6 pixelSize,
                    FontWeight weight)
-    : m_library(std::move(library)), m_pixelSize(pixelSize), m_weight(weight)
+    : m_library(std::move(library)), m_file(file), m_pixelSize(pixelSize), m_weight(weight)
 {
     if (FT_New_Face(m_library->get(), file.path.c_str(), file.index, &m_face) != 0) {
         throw std::runtime_error("cannot load the font file " + file.path.string());

@@ -49,6 +49,7 @@ public:
     FT_Pos descender() const { return -FT_MulFix(m_face->descender, m_face->size->metrics.y_scale); }
     FT_Pos lineHeight() const { return FT_MulFix(m_face->height, m_face->size->metrics.y_scale); }
 
+    const FontFile& file() const { return m_file; }
     hb_font_t* hbFont() const { return m_hbFont; }
     // This face when it has the character, else the preferred installed face that has it, else this face, whose
     // missing-glyph box then shows the gap.
@@ -64,6 +65,7 @@ private:
     };
 
     std::shared_ptr<FreeTypeLibrary> m_library;
+    FontFile m_file;
     FT_Face m_face = nullptr;
     hb_font_t* m_hbFont = nullptr;
     FT_F26Dot6 m_pixelSize;
