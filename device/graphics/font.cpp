@@ -240,6 +240,12 @@ std::vector<std::string> Font::wrapped(std::string_view text, double maxWidth, i
 
 void Font::draw(Canvas& canvas, std::string_view text, Point baselineOrigin, const Color& color) const
 {
+    drawLine(canvas, text, baselineOrigin, color, std::nullopt);
+}
+
+void Font::drawLine(Canvas& canvas, std::string_view text, Point baselineOrigin, const Color& color,
+                    std::optional<TextDirection> direction) const
+{
     if (canvas.scale() != m_scale) {
         throw std::invalid_argument("a font laid out for scale " + std::to_string(m_scale) +
                                     " cannot draw on a canvas of scale " + std::to_string(canvas.scale()));
@@ -252,7 +258,7 @@ void Font::draw(Canvas& canvas, std::string_view text, Point baselineOrigin, con
     FT_Pos penX = std::lround(origin.x * 64);
     int baseline = static_cast<int>(std::lround(origin.y));
     constexpr int steps = FontFace::subpixelSteps;
-    for (const ShapedGlyph& glyph : m_face->shaped(text)->glyphs) {
+    for (const ShapedGlyph& glyph : m_face->shaped(text, direction)->glyphs) {
         FT_Pos x = penX + glyph.x;
         int whole = static_cast<int>(x >> 6);
         int subpixel = static_cast<int>(((x & 63) * steps + 32) >> 6);
@@ -273,13 +279,14 @@ void Font::drawInRect(Canvas& canvas, std::string_view text, const Rect& rect, T
                       const Color& color, int maxLines) const
 {
     std::vector<std::string> lines = wrapped(text, rect.width, maxLines);
+    TextDirection paragraph = direction(text);
     double baseline = rect.y + (rect.height - lineHeight() * static_cast<double>(lines.size())) / 2 + ascender();
     for (const std::string& line : lines) {
         double lineWidth = width(line);
         double x = alignment == TextAlignment::Left     ? rect.x
                    : alignment == TextAlignment::Center ? rect.x + (rect.width - lineWidth) / 2
                                                         : rect.maxX() - lineWidth;
-        draw(canvas, line, {x, baseline}, color);
+        drawLine(canvas, line, {x, baseline}, color, paragraph);
         baseline += lineHeight();
     }
 }

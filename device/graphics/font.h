@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,13 +65,15 @@ public:
 
     // The origin is on the baseline, at the start of the text.
     void draw(Canvas& canvas, std::string_view text, Point baselineOrigin, const Color& color) const;
-    // As a label draws: wrapped to the rect's width within the line limit, each line aligned, the block centred
-    // vertically.
+    // As a label draws: wrapped to the rect's width within the line limit, each line aligned and ordered in the
+    // direction of the whole text, the block centred vertically.
     void drawInRect(Canvas& canvas, std::string_view text, const Rect& rect, TextAlignment alignment,
                     const Color& color, int maxLines = 1) const;
 
 private:
     Font(const FontFile& file, FontWeight weight, double pointSize, double scale);
+    void drawLine(Canvas& canvas, std::string_view text, Point baselineOrigin, const Color& color,
+                  std::optional<TextDirection> direction) const;
 
     std::shared_ptr<FontFace> m_face;
     double m_pointSize;

@@ -61,6 +61,7 @@ FontFace::FontFace(std::shared_ptr<FreeTypeLibrary> library, const FontFile& fil
         FT_Done_Face(m_face);
         throw std::runtime_error("the font file " + file.path.string() + " has no scalable outlines");
     }
+    m_emboldened = weight == FontWeight::Bold && (m_face->style_flags & FT_STYLE_FLAG_BOLD) == 0;
     m_hbFont = hb_ft_font_create_referenced(m_face);
     hb_ft_font_set_load_flags(m_hbFont, FT_LOAD_NO_HINTING);
 }
@@ -102,6 +103,10 @@ const GlyphImage& FontFace::image(FT_UInt index, int subpixel)
     FT_GlyphSlot slot = m_face->glyph;
     if (FT_Load_Glyph(m_face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) == 0 &&
         slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        if (m_emboldened) {
+            // A face with no bold of its own, such as the CJK fallback, drawn bolder as the platform does.
+            FT_Outline_Embolden(&slot->outline, m_pixelSize / 24);
+        }
         FT_Outline_Translate(&slot->outline, subpixel * 64 / subpixelSteps, 0);
         if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0 && slot->bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
             const FT_Bitmap& bitmap = slot->bitmap;
@@ -120,17 +125,18 @@ const GlyphImage& FontFace::image(FT_UInt index, int subpixel)
     return m_images.emplace(key, std::move(image)).first->second;
 }
 
-std::shared_ptr<const ShapedLine> FontFace::shaped(std::string_view text)
+std::shared_ptr<const ShapedLine> FontFace::shaped(std::string_view text, std::optional<TextDirection> direction)
 {
-    auto found = m_shaped.find(text);
-    if (found != m_shaped.end()) {
+    ShapedLines& lines = m_shaped[direction ? static_cast<std::size_t>(*direction) + 1 : 0];
+    auto found = lines.find(text);
+    if (found != lines.end()) {
         return found->second;
     }
-    if (m_shaped.size() >= kMaxShapedLines) {
-        m_shaped.clear();
+    if (lines.size() >= kMaxShapedLines) {
+        lines.clear();
     }
-    auto line = std::make_shared<const ShapedLine>(shapeLine(*this, text));
-    m_shaped.emplace(std::string(text), line);
+    auto line = std::make_shared<const ShapedLine>(shapeLine(*this, text, direction));
+    lines.emplace(std::string(text), line);
     return line;
 }
 

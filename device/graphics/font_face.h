@@ -7,9 +7,11 @@
 #include FT_FREETYPE_H
 #include <hb.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -55,8 +57,9 @@ public:
     // missing-glyph box then shows the gap.
     FontFace& faceFor(char32_t code);
     const GlyphImage& image(FT_UInt index, int subpixel);
-    // Shaped once per text and kept, since a screen draws the same texts frame after frame.
-    std::shared_ptr<const ShapedLine> shaped(std::string_view text);
+    // Shaped once per text and direction and kept, since a screen draws the same texts frame after frame.
+    std::shared_ptr<const ShapedLine> shaped(std::string_view text,
+                                             std::optional<TextDirection> direction = std::nullopt);
 
 private:
     struct TextHash {
@@ -70,9 +73,12 @@ private:
     hb_font_t* m_hbFont = nullptr;
     FT_F26Dot6 m_pixelSize;
     FontWeight m_weight;
+    bool m_emboldened = false;
     std::unordered_map<char32_t, FontFace*> m_resolved;
     std::unordered_map<std::uint64_t, GlyphImage> m_images;
-    std::unordered_map<std::string, std::shared_ptr<const ShapedLine>, TextHash, std::equal_to<>> m_shaped;
+    using ShapedLines = std::unordered_map<std::string, std::shared_ptr<const ShapedLine>, TextHash, std::equal_to<>>;
+    // Apart for the text's own direction, left to right and right to left.
+    std::array<ShapedLines, 3> m_shaped;
 };
 
 }  // namespace device::graphics

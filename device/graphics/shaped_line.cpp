@@ -42,7 +42,8 @@ Characters decode(std::string_view text)
     return characters;
 }
 
-std::vector<FriBidiLevel> embeddingLevels(const std::vector<std::uint32_t>& codes, TextDirection& direction)
+std::vector<FriBidiLevel> embeddingLevels(const std::vector<std::uint32_t>& codes,
+                                          std::optional<TextDirection> given, TextDirection& direction)
 {
     auto count = static_cast<FriBidiStrIndex>(codes.size());
     std::vector<FriBidiCharType> types(codes.size());
@@ -50,7 +51,9 @@ std::vector<FriBidiLevel> embeddingLevels(const std::vector<std::uint32_t>& code
     std::vector<FriBidiLevel> levels(codes.size(), 0);
     fribidi_get_bidi_types(codes.data(), count, types.data());
     fribidi_get_bracket_types(codes.data(), count, types.data(), brackets.data());
-    FriBidiParType base = FRIBIDI_PAR_ON;
+    FriBidiParType base = !given                                ? FRIBIDI_PAR_ON
+                          : *given == TextDirection::RightToLeft ? FRIBIDI_PAR_RTL
+                                                                 : FRIBIDI_PAR_LTR;
     if (fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), count, &base, levels.data()) == 0) {
         std::fill(levels.begin(), levels.end(), 0);
         base = FRIBIDI_PAR_LTR;
@@ -132,15 +135,16 @@ struct BufferDestroy {
 
 }  // namespace
 
-ShapedLine shapeLine(FontFace& primary, std::string_view text)
+ShapedLine shapeLine(FontFace& primary, std::string_view text, std::optional<TextDirection> direction)
 {
     ShapedLine line;
     Characters characters = decode(text);
     if (characters.codes.empty()) {
+        line.direction = direction.value_or(TextDirection::LeftToRight);
         return line;
     }
     const std::vector<std::uint32_t>& codes = characters.codes;
-    std::vector<FriBidiLevel> levels = embeddingLevels(codes, line.direction);
+    std::vector<FriBidiLevel> levels = embeddingLevels(codes, direction, line.direction);
     std::vector<Run> runs = itemize(primary, codes, levels, scripts(codes));
 
     thread_local std::unique_ptr<hb_buffer_t, BufferDestroy> buffer(hb_buffer_create());

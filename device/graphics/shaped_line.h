@@ -6,6 +6,7 @@
 #include FT_FREETYPE_H
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,7 +34,8 @@ struct ShapedLine {
 
 // Orders the line by the bidirectional algorithm, gives each character the face that has it, and shapes each
 // run of one direction, script and face with HarfBuzz: Arabic joins, marks sit on their bases, ligatures form.
-// Control characters take no room.
-ShapedLine shapeLine(FontFace& primary, std::string_view text);
+// Control characters take no room. Without a direction the line takes that of its first strong character; a line
+// of a wrapped paragraph is given the paragraph's.
+ShapedLine shapeLine(FontFace& primary, std::string_view text, std::optional<TextDirection> direction);
 
 }  // namespace device::graphics

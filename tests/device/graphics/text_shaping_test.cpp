@@ -200,6 +200,22 @@ TEST(Bidirectional, NumbersInsideArabicReadLeftToRight)
     EXPECT_LT(xOf(glyphs, four), xOf(glyphs, 0)) << "the number stands at the logical end, on the left";
 }
 
+TEST(Bidirectional, EveryLineOfAParagraphTakesTheParagraphsDirection)
+{
+    Font font(17, FontWeight::Regular, 2);
+    Rect rect{0, 0, 190, 80};
+    auto secondLine = [&](std::string_view text) {
+        Bitmap bitmap(400, 160);
+        Canvas canvas(bitmap, 2);
+        font.drawInRect(canvas, text, rect, TextAlignment::Left, black, 2);
+        auto first = bitmap.rgba.begin() + static_cast<std::ptrdiff_t>(2 * 41) * bitmap.width * 4;
+        return std::vector<std::uint8_t>(first, bitmap.rgba.end());
+    };
+    // Right to left, "Velmora" comes first from the right; the same pixels as the reverse order left to right.
+    EXPECT_EQ(secondLine("مرحبا\nVelmora مرحبا"), secondLine("Velmora\nمرحبا Velmora"));
+    EXPECT_NE(secondLine("مرحبا\nVelmora مرحبا"), secondLine("Velmora\nVelmora مرحبا"));
+}
+
 TEST(Truncation, KeepsClustersWhole)
 {
     Font font(17, FontWeight::Regular, 2);
