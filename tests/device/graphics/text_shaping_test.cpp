@@ -89,15 +89,19 @@ Bitmap drawn(std::string_view text)
     return bitmap;
 }
 
-std::vector<int> inkPerColumn(const Bitmap& bitmap)
+// How much ink each pixel column of the drawn text holds, from its first inked column to its last.
+std::vector<int> inkPerColumn(std::string_view text)
 {
+    Bitmap bitmap = drawn(text);
     std::vector<int> columns(static_cast<std::size_t>(bitmap.width), 0);
     for (int y = 0; y < bitmap.height; ++y) {
         for (int x = 0; x < bitmap.width; ++x) {
             columns[static_cast<std::size_t>(x)] += bitmap.pixel(x, y)[3] > 64 ? 1 : 0;
         }
     }
-    return columns;
+    auto first = std::find_if(columns.begin(), columns.end(), [](int ink) { return ink > 0; });
+    auto last = std::find_if(columns.rbegin(), columns.rend(), [](int ink) { return ink > 0; }).base();
+    return first < last ? std::vector<int>(first, last) : std::vector<int>{};
 }
 
 TEST(Translations, EveryTextOfEveryLanguageHasAGlyphForEachCharacter)
@@ -152,21 +156,17 @@ TEST(ArabicShaping, GlyphsAreHarfBuzzsJoinedFormsRightToLeft)
 TEST(ArabicShaping, PixelsRunRightToLeftAndJoin)
 {
     // Alef is the one tall stroke of "اس"; drawn right to left it stands at the right end.
-    std::vector<int> columns = inkPerColumn(drawn("اس"));
-    auto first = std::find_if(columns.begin(), columns.end(), [](int ink) { return ink > 0; });
-    auto last = std::find_if(columns.rbegin(), columns.rend(), [](int ink) { return ink > 0; }).base();
-    auto tallest = std::max_element(first, last);
-    EXPECT_GT(tallest - first, (last - first) * 2 / 3);
+    std::vector<int> columns = inkPerColumn("اس");
+    ASSERT_FALSE(columns.empty());
+    auto tallest = std::max_element(columns.begin(), columns.end());
+    EXPECT_GT(tallest - columns.begin(), static_cast<std::ptrdiff_t>(columns.size()) * 2 / 3);
 
     // Joined letters share one baseline stroke: no empty column between the word's ends.
-    std::vector<int> word = inkPerColumn(drawn("ببببب"));
-    auto wordFirst = std::find_if(word.begin(), word.end(), [](int ink) { return ink > 0; });
-    auto wordLast = std::find_if(word.rbegin(), word.rend(), [](int ink) { return ink > 0; }).base();
-    EXPECT_EQ(std::count(wordFirst, wordLast, 0), 0);
-    std::vector<int> apart = inkPerColumn(drawn("ب ب ب"));
-    auto apartFirst = std::find_if(apart.begin(), apart.end(), [](int ink) { return ink > 0; });
-    auto apartLast = std::find_if(apart.rbegin(), apart.rend(), [](int ink) { return ink > 0; }).base();
-    EXPECT_GT(std::count(apartFirst, apartLast, 0), 0);
+    std::vector<int> word = inkPerColumn("ببببب");
+    ASSERT_FALSE(word.empty());
+    EXPECT_EQ(std::count(word.begin(), word.end(), 0), 0);
+    std::vector<int> apart = inkPerColumn("ب ب ب");
+    EXPECT_GT(std::count(apart.begin(), apart.end(), 0), 0);
 }
 
 TEST(Bidirectional, RunsOfEitherDirectionInsideTheOther)
