@@ -21,19 +21,38 @@ int fontconfigWeight(FontWeight weight)
     return FC_WEIGHT_REGULAR;
 }
 
+// The process's own configuration rather than fontconfig's implicit one, which it never frees.
+class Configuration {
+public:
+    Configuration() : m_config(FcInitLoadConfigAndFonts()) {}
+    ~Configuration()
+    {
+        if (m_config) {
+            FcConfigDestroy(m_config);
+        }
+    }
+    Configuration(const Configuration&) = delete;
+    Configuration& operator=(const Configuration&) = delete;
+
+    FcConfig* get() const { return m_config; }
+
+private:
+    FcConfig* m_config;
+};
+
 // Sorted once per weight, best first; a character then only needs a look at each font's coverage.
 class FallbackList {
 public:
-    explicit FallbackList(FontWeight weight)
+    FallbackList(const Configuration& configuration, FontWeight weight)
     {
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
         FcPatternAddInteger(pattern, FC_WEIGHT, fontconfigWeight(weight));
         FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcConfigSubstitute(configuration.get(), pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
-        m_fonts.reset(FcFontSort(nullptr, pattern, FcTrue, nullptr, &result));
+        m_fonts.reset(FcFontSort(configuration.get(), pattern, FcTrue, nullptr, &result));
         FcPatternDestroy(pattern);
     }
 
@@ -70,10 +89,11 @@ private:
 
 std::optional<FontFile> fallbackFontFile(char32_t code, FontWeight weight)
 {
+    static Configuration configuration;
     static std::map<FontWeight, FallbackList> lists;
     auto found = lists.find(weight);
     if (found == lists.end()) {
-        found = lists.try_emplace(weight, weight).first;
+        found = lists.try_emplace(weight, configuration, weight).first;
     }
     return found->second.find(code);
 }
