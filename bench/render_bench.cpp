@@ -1,15 +1,16 @@
-#include "device/render/canvas.h"
-#include "device/render/font.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/canvas.h"
+#include "device/graphics/font.h"
+#include "device/graphics/png_codec.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
-using namespace device::render;
+using namespace device::graphics;
 
 constexpr double screenScale = 2;
 constexpr Size screenSize{320, 568};
@@ -166,5 +167,23 @@ void BM_LayOutLabels(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LayOutLabels)->Unit(benchmark::kMicrosecond);
+
+// Arabic, Chinese and mixed-direction labels, shaped once and then found in the face's cache as a screen
+// redraws them.
+void BM_LayOutLabelsInEveryScript(benchmark::State& state)
+{
+    Font font(17, FontWeight::Regular, screenScale);
+    const std::vector<std::string> texts = {"إخفاء العناصر وترتيبها في مجموعات، الإصدار 2.14",
+                                            "在 Velmora 中将每个标签显示为其项目的分组，而不是设置列表中的文件夹。",
+                                            "Velmora — شكرًا لك — 感谢安装"};
+    for (auto _ : state) {
+        for (const std::string& text : texts) {
+            benchmark::DoNotOptimize(font.width(text));
+            benchmark::DoNotOptimize(font.truncated(text, 170));
+            benchmark::DoNotOptimize(font.wrapped(text, 170, 2));
+        }
+    }
+}
+BENCHMARK(BM_LayOutLabelsInEveryScript)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "device/render/screen_description.h"
 #include "device/render/screen_text.h"
 #include "device/render/view_raster.h"
@@ -64,7 +64,7 @@ void BM_RenderPhoneScreen(benchmark::State& state)
 {
     BootedPhone phone;
     for (auto _ : state) {
-        render::Bitmap screen = render::renderWindow(phone.window());
+        graphics::Bitmap screen = render::renderWindow(phone.window());
         benchmark::DoNotOptimize(screen.rgba.data());
     }
 }
@@ -75,7 +75,7 @@ void BM_RenderPhoneScreenToPng(benchmark::State& state)
     BootedPhone phone;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::optional<std::string> png = render::encodePng(render::renderWindow(phone.window()));
+        std::optional<std::string> png = graphics::encodePng(render::renderWindow(phone.window()));
         bytes = png ? png->size() : 0;
         benchmark::DoNotOptimize(bytes);
     }

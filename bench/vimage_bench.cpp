@@ -1,4 +1,4 @@
-#include "device/uikit/vimage.h"
+#include "device/graphics/vimage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace device::uikit;
+using namespace device::graphics;
 
 // A full phone screen at scale 2, blurred as a frosted background is: three 113 × 113 box passes back and forth
 // between two buffers, then a colour matrix.

@@ -20,7 +20,7 @@ void CALayer::renderInContext(CGContextRef context) const
         return;
     }
     m_view.layoutIfNeeded();
-    render::Canvas canvas(context->bitmap(), scale);
+    graphics::Canvas canvas(context->bitmap(), scale);
     canvas.translate(ctm.tx / scale, ctm.ty / scale);
     // drawViewTree places a view at its frame within its superview; the layer draws at its own origin.
     CGRect frame = m_view.presentationFrame(foundation::RunLoop::main().now());

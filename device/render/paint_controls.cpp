@@ -9,18 +9,18 @@
 namespace device::render {
 namespace {
 
-constexpr Color kWhite{1, 1, 1, 1};
-constexpr Color kSwitchOn{0.3, 0.85, 0.39, 1};
-constexpr Color kSwitchOffBorder{0.9, 0.9, 0.9, 1};
-constexpr Color kKnobEdge{0, 0, 0, 0.12};
-constexpr Color kDeleteRed{1, 0.23, 0.19, 1};
-constexpr Color kInsertGreen{0.3, 0.85, 0.39, 1};
-constexpr Color kGrip{0.73, 0.73, 0.75, 1};
+constexpr graphics::Color kWhite{1, 1, 1, 1};
+constexpr graphics::Color kSwitchOn{0.3, 0.85, 0.39, 1};
+constexpr graphics::Color kSwitchOffBorder{0.9, 0.9, 0.9, 1};
+constexpr graphics::Color kKnobEdge{0, 0, 0, 0.12};
+constexpr graphics::Color kDeleteRed{1, 0.23, 0.19, 1};
+constexpr graphics::Color kInsertGreen{0.3, 0.85, 0.39, 1};
+constexpr graphics::Color kGrip{0.73, 0.73, 0.75, 1};
 
 constexpr double kKnobInset = 2;
 constexpr double kEditCircle = 22;
 
-void fillCircle(Canvas& canvas, Point centre, double diameter, const Color& color)
+void fillCircle(graphics::Canvas& canvas, graphics::Point centre, double diameter, const graphics::Color& color)
 {
     canvas.fillRoundedRect({centre.x - diameter / 2, centre.y - diameter / 2, diameter, diameter}, diameter / 2,
                            color);
@@ -28,7 +28,7 @@ void fillCircle(Canvas& canvas, Point centre, double diameter, const Color& colo
 
 }  // namespace
 
-void paintSwitch(const uikit::UISwitch& toggle, Canvas& canvas, const Rect& bounds)
+void paintSwitch(const uikit::UISwitch& toggle, graphics::Canvas& canvas, const graphics::Rect& bounds)
 {
     double radius = bounds.height / 2;
     if (toggle.isOn()) {
@@ -39,15 +39,15 @@ void paintSwitch(const uikit::UISwitch& toggle, Canvas& canvas, const Rect& boun
     }
     double knob = bounds.height - 2 * kKnobInset;
     double x = toggle.isOn() ? bounds.maxX() - kKnobInset - knob : bounds.x + kKnobInset;
-    Rect knobRect{x, bounds.y + kKnobInset, knob, knob};
+    graphics::Rect knobRect{x, bounds.y + kKnobInset, knob, knob};
     canvas.fillRoundedRect(knobRect, knob / 2, kWhite);
     canvas.strokeRoundedRect(knobRect, knob / 2, 0.5, kKnobEdge);
 }
 
-void paintEditControl(const uikit::UITableViewCellEditControl& control, Canvas& canvas, const Rect& bounds)
+void paintEditControl(const uikit::UITableViewCellEditControl& control, graphics::Canvas& canvas, const graphics::Rect& bounds)
 {
     bool insert = control.editingStyle() == uikit::UITableViewCellEditingStyle::Insert;
-    Point centre = bounds.center();
+    graphics::Point centre = bounds.center();
     fillCircle(canvas, centre, kEditCircle, insert ? kInsertGreen : kDeleteRed);
     double bar = kEditCircle * 0.55;
     double thickness = 2.5;
@@ -57,7 +57,7 @@ void paintEditControl(const uikit::UITableViewCellEditControl& control, Canvas& 
     }
 }
 
-void paintReorderControl(Canvas& canvas, const Rect& bounds)
+void paintReorderControl(graphics::Canvas& canvas, const graphics::Rect& bounds)
 {
     double width = 18;
     double x = bounds.center().x - width / 2;
@@ -67,10 +67,10 @@ void paintReorderControl(Canvas& canvas, const Rect& bounds)
 }
 
 // Twelve dots around a ring, fading behind the brightest, as the platform's spinner looks in a still.
-void paintRefreshControl(const uikit::UIRefreshControl& control, Canvas& canvas, const Rect& bounds)
+void paintRefreshControl(const uikit::UIRefreshControl& control, graphics::Canvas& canvas, const graphics::Rect& bounds)
 {
-    Color tint = toColor(control.tintColor());
-    Point centre = bounds.center();
+    graphics::Color tint = toColor(control.tintColor());
+    graphics::Point centre = bounds.center();
     double ring = std::min(bounds.height, 28.0) / 2 - 2;
     if (ring <= 0) {
         return;
@@ -78,7 +78,7 @@ void paintRefreshControl(const uikit::UIRefreshControl& control, Canvas& canvas,
     constexpr int kDots = 12;
     for (int i = 0; i < kDots; ++i) {
         double angle = 2 * std::numbers::pi * i / kDots - std::numbers::pi / 2;
-        Color dot = tint;
+        graphics::Color dot = tint;
         dot.alpha *= 0.25 + 0.75 * (kDots - i) / kDots;
         fillCircle(canvas, {centre.x + ring * std::cos(angle), centre.y + ring * std::sin(angle)}, 3, dot);
     }

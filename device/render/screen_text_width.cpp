@@ -1,5 +1,7 @@
 #include "device/render/screen_text_width.h"
 
+#include <hb.h>
+
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -8,23 +10,35 @@ namespace device::render {
 
 namespace {
 
-constexpr std::array<std::pair<char32_t, char32_t>, 10> kWideRanges{{
+// East Asian Wide and Fullwidth characters, as terminals draw them.
+constexpr std::array<std::pair<char32_t, char32_t>, 16> kWideRanges{{
     {0x1100, 0x115F},
+    {0x231A, 0x231B},
     {0x2E80, 0x303E},
     {0x3041, 0x33FF},
     {0x3400, 0x4DBF},
     {0x4E00, 0x9FFF},
     {0xA000, 0xA4CF},
+    {0xA960, 0xA97F},
     {0xAC00, 0xD7A3},
     {0xF900, 0xFAFF},
+    {0xFE30, 0xFE4F},
     {0xFF00, 0xFF60},
+    {0xFFE0, 0xFFE6},
+    {0x1F300, 0x1F64F},
+    {0x1F900, 0x1F9FF},
     {0x20000, 0x3FFFD},
 }};
 
 int widthOf(char32_t code)
 {
-    if ((code >= 0x0300 && code <= 0x036F) || code == 0x200B || code == 0x200D || (code >= 0xFE00 && code <= 0xFE0F)) {
+    switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), code)) {
+    case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_FORMAT:
         return 0;
+    default:
+        break;
     }
     for (const auto& [first, last] : kWideRanges) {
         if (code >= first && code <= last) {

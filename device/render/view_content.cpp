@@ -11,7 +11,7 @@
 
 namespace device::render {
 
-void drawViewContent(const uikit::UIView& view, Canvas& canvas, const Rect& bounds)
+void drawViewContent(const uikit::UIView& view, graphics::Canvas& canvas, const graphics::Rect& bounds)
 {
     if (const auto* label = dynamic_cast<const uikit::UILabel*>(&view)) {
         paintLabel(*label, canvas, bounds);

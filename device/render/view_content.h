@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/render/canvas.h"
+#include "device/graphics/canvas.h"
 
 namespace device::uikit {
 class UIView;
@@ -10,6 +10,6 @@ namespace device::render {
 
 // What a view draws of its own between its background and its subviews: a label's text, an image
 // view's picture, a switch, a cell's separators and accessory, and so on. Plain views draw nothing.
-void drawViewContent(const uikit::UIView& view, Canvas& canvas, const Rect& bounds);
+void drawViewContent(const uikit::UIView& view, graphics::Canvas& canvas, const graphics::Rect& bounds);
 
 }  // namespace device::render

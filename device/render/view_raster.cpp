@@ -11,7 +11,7 @@
 namespace device::render {
 namespace {
 
-void drawBackground(const uikit::UIColor& color, const Rect& bounds, double cornerRadius, Canvas& canvas)
+void drawBackground(const uikit::UIColor& color, const graphics::Rect& bounds, double cornerRadius, graphics::Canvas& canvas)
 {
     if (color.pattern) {
         canvas.save();
@@ -26,13 +26,13 @@ void drawBackground(const uikit::UIColor& color, const Rect& bounds, double corn
 
 }  // namespace
 
-void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now)
+void drawViewTree(const uikit::UIView& view, graphics::Canvas& canvas, double now)
 {
     double alpha = view.presentationAlpha(now);
     if (view.isHidden() || alpha <= 0) {
         return;
     }
-    Rect frame = toRect(view.presentationFrame(now));
+    graphics::Rect frame = toRect(view.presentationFrame(now));
     const uikit::CALayer& layer = view.layer();
     bool clips = view.clipsToBounds() || layer.masksToBounds;
     // Unclipped subviews may lie outside their superview, so only a clipping view can be skipped whole.
@@ -42,7 +42,7 @@ void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now)
     canvas.save();
     canvas.translate(frame.x, frame.y);
     canvas.setAlpha(canvas.alpha() * alpha);
-    Rect bounds{0, 0, frame.width, frame.height};
+    graphics::Rect bounds{0, 0, frame.width, frame.height};
     double radius = layer.cornerRadius;
     drawBackground(view.presentationBackgroundColor(now), bounds, radius, canvas);
     if (canvas.reachesClip(bounds)) {
@@ -68,14 +68,14 @@ void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now)
     canvas.restore();
 }
 
-Bitmap renderWindow(uikit::UIWindow& window)
+graphics::Bitmap renderWindow(uikit::UIWindow& window)
 {
     window.layoutIfNeeded();
     double scale = uikit::UIScreen::mainScreen().scale();
     uikit::CGRect frame = window.frame();
-    Bitmap bitmap(static_cast<int>(std::lround(frame.width() * scale)),
+    graphics::Bitmap bitmap(static_cast<int>(std::lround(frame.width() * scale)),
                   static_cast<int>(std::lround(frame.height() * scale)));
-    Canvas canvas(bitmap, scale);
+    graphics::Canvas canvas(bitmap, scale);
     canvas.fillRect({0, 0, frame.width(), frame.height()}, {0, 0, 0, 1});
     // The window is the screen: its own origin is the screen's.
     canvas.translate(-frame.origin.x, -frame.origin.y);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/render/bitmap.h"
-#include "device/render/canvas.h"
+#include "device/graphics/bitmap.h"
+#include "device/graphics/canvas.h"
 
 namespace device::uikit {
 class UIView;
@@ -14,10 +14,10 @@ namespace device::render {
 // loop's clock: presentation frames, alphas, colours and scroll offsets, clips and rounded corners,
 // each view's own content, its subviews, then its layer's border on top. The canvas's origin is the
 // view's superview's origin.
-void drawViewTree(const uikit::UIView& view, Canvas& canvas, double now);
+void drawViewTree(const uikit::UIView& view, graphics::Canvas& canvas, double now);
 
 // The window as the screen shows it now, at the screen's scale, opaque (black where nothing is drawn).
 // The window is laid out first, as the platform does before it draws.
-Bitmap renderWindow(uikit::UIWindow& window);
+graphics::Bitmap renderWindow(uikit::UIWindow& window);
 
 }  // namespace device::render

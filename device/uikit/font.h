@@ -9,7 +9,8 @@ namespace device::uikit {
 enum class UIFontWeight { Light, Regular, Bold };
 
 // A font is a value: its name, size and the weight its face is drawn with. The device has one family (DejaVu
-// Sans, in three weights), which stands in for every font the platform knows by name.
+// Sans, in three weights), which stands in for every font the platform knows by name; characters it lacks, such
+// as Chinese, are drawn from the installed font that has them.
 struct UIFont {
     std::string fontName = ".HelveticaNeueInterface-Regular";
     double pointSize = 17;

@@ -1,6 +1,6 @@
 #include "device/uikit/graphics_context.h"
 
-#include "device/render/canvas.h"
+#include "device/graphics/canvas.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,7 +11,7 @@ namespace device::uikit {
 namespace {
 
 // The rect in device pixels, whatever the signs of the transform and of the rect's size.
-render::Rect toPixels(const CGAffineTransform& ctm, CGRect rect)
+graphics::Rect toPixels(const CGAffineTransform& ctm, CGRect rect)
 {
     CGPoint a = ctm.apply(rect.origin);
     CGPoint b = ctm.apply({rect.maxX(), rect.maxY()});
@@ -22,9 +22,9 @@ render::Rect toPixels(const CGAffineTransform& ctm, CGRect rect)
 
 // The image as it lands on the pixel grid: Core Graphics puts its first row at the rect's maximum y and its first
 // column at the minimum x, and the transform may reverse either direction.
-render::Bitmap orient(CGImageRef image, bool reverseRows, bool reverseColumns)
+graphics::Bitmap orient(CGImageRef image, bool reverseRows, bool reverseColumns)
 {
-    render::Bitmap oriented(image.width, image.height);
+    graphics::Bitmap oriented(image.width, image.height);
     std::size_t rowBytes = static_cast<std::size_t>(image.width) * 4;
     for (int y = 0; y < image.height; ++y) {
         int row = reverseRows ? image.height - 1 - y : y;
@@ -89,7 +89,7 @@ void CGContext::setFillColor(const UIColor& color)
 void CGContext::fillRect(CGRect rect)
 {
     const UIColor& color = m_state.fillColor;
-    render::Canvas canvas(m_bitmap, 1);
+    graphics::Canvas canvas(m_bitmap, 1);
     canvas.fillRect(toPixels(m_state.ctm, rect), {color.red, color.green, color.blue, color.alpha});
 }
 
@@ -99,9 +99,9 @@ void CGContext::drawImage(CGRect rect, CGImageRef image)
         return;
     }
     const CGAffineTransform& ctm = m_state.ctm;
-    render::Bitmap oriented = orient(image, ctm.d > 0, ctm.a < 0);
-    render::Canvas canvas(m_bitmap, 1);
-    canvas.drawImage(render::ImageRef::of(oriented), toPixels(ctm, rect), render::ContentMode::ScaleToFill);
+    graphics::Bitmap oriented = orient(image, ctm.d > 0, ctm.a < 0);
+    graphics::Canvas canvas(m_bitmap, 1);
+    canvas.drawImage(graphics::ImageRef::of(oriented), toPixels(ctm, rect), graphics::ContentMode::ScaleToFill);
 }
 
 void CGContextSaveGState(CGContextRef context)

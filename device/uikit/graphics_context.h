@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/render/bitmap.h"
+#include "device/graphics/bitmap.h"
 #include "device/uikit/cg_image.h"
 #include "device/uikit/color.h"
 #include "device/uikit/geometry.h"
@@ -30,8 +30,8 @@ public:
     CGContext(int pixelWidth, int pixelHeight, CGAffineTransform baseCtm);
 
     // For the device's own drawing into the context, such as rendering a layer.
-    render::Bitmap& bitmap() { return m_bitmap; }
-    const render::Bitmap& bitmap() const { return m_bitmap; }
+    graphics::Bitmap& bitmap() { return m_bitmap; }
+    const graphics::Bitmap& bitmap() const { return m_bitmap; }
     CGAffineTransform ctm() const { return m_state.ctm; }
     const UIColor& fillColor() const { return m_state.fillColor; }
 
@@ -49,7 +49,7 @@ private:
         UIColor fillColor = UIColor::blackColor();
     };
 
-    render::Bitmap m_bitmap;
+    graphics::Bitmap m_bitmap;
     State m_state;
     std::vector<State> m_saved;
 };

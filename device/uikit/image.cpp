@@ -1,7 +1,7 @@
 #include "device/uikit/image.h"
 
 #include "device/foundation/file_manager.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 
 #include <string>
 
@@ -18,7 +18,7 @@ std::shared_ptr<UIImage> UIImage::imageWithContentsOfFile(std::string_view path)
     if (!bytes) {
         return nullptr;
     }
-    auto bitmap = render::decodePng(
+    auto bitmap = graphics::decodePng(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
     if (!bitmap) {
         return nullptr;

@@ -62,7 +62,7 @@ std::shared_ptr<UIImage> UIGraphicsGetImageFromCurrentImageContext()
     if (stack.empty() || !stack.back().context) {
         return nullptr;
     }
-    const render::Bitmap& bitmap = stack.back().context->bitmap();
+    const graphics::Bitmap& bitmap = stack.back().context->bitmap();
     std::vector<std::uint8_t> rgba(bitmap.rgba.size());
     for (std::size_t i = 0; i < rgba.size(); i += 4) {
         int alpha = bitmap.rgba[i + 3];

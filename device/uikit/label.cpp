@@ -1,6 +1,6 @@
 #include "device/uikit/label.h"
 
-#include "device/render/uikit_font.h"
+#include "device/uikit/graphics_font.h"
 #include "device/uikit/screen.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@ namespace device::uikit {
 
 void UILabel::sizeToFit()
 {
-    render::Font font = render::fontOf(m_font, UIScreen::mainScreen().scale());
+    graphics::Font font = fontOf(m_font, UIScreen::mainScreen().scale());
     std::vector<std::string> lines;
     if (m_numberOfLines == 1) {
         lines.push_back(m_text);

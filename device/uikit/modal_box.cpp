@@ -1,6 +1,8 @@
 #include "device/uikit/modal_box.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/graphics_font.h"
+#include "device/uikit/screen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +11,8 @@ namespace device::uikit {
 
 double wrappedTextHeight(std::string_view text, UIFont font, double width)
 {
-    double charactersPerLine = std::max(1.0, std::floor(width / (font.pointSize * 0.5)));
-    double lines = std::max(1.0, std::ceil(static_cast<double>(text.size()) / charactersPerLine));
-    return std::ceil(lines * font.pointSize * 1.3);
+    std::size_t lines = fontOf(font, UIScreen::mainScreen().scale()).wrapped(text, std::max(1.0, width)).size();
+    return std::ceil(static_cast<double>(std::max<std::size_t>(lines, 1)) * font.pointSize * 1.3);
 }
 
 std::shared_ptr<UILabel> makeWrappedLabel(std::string text, UIFont font, UIColor color, CGRect frame)

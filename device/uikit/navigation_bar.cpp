@@ -1,8 +1,10 @@
 #include "device/uikit/navigation_bar.h"
 
-#include "device/uikit/character_count.h"
+#include "device/uikit/graphics_font.h"
+#include "device/uikit/screen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace device::uikit {
 
@@ -12,10 +14,11 @@ constexpr double kSideMargin = 8;
 const UIColor kTint = UIColor::rgba(0, 0.48, 1);
 const UIColor kDisabledTint = UIColor::white(0.75);
 
-// Bar buttons are as wide as their title at 17 points, roughly 9 points a character.
-double buttonWidth(const std::string& title)
+// Bar buttons are as wide as their title as it is drawn, with a little room on either side.
+double buttonWidth(UIButton& button)
 {
-    return static_cast<double>(characterCount(title)) * 9 + 12;
+    graphics::Font font = fontOf(button.titleLabel()->font(), UIScreen::mainScreen().scale());
+    return std::ceil(font.width(button.title())) + 12;
 }
 
 double buttonWidth(UINavigationButton& button)
@@ -130,7 +133,7 @@ void UINavigationBar::layoutSubviews()
     if (UINavigationButton* left = m_left.button ? m_left.button.get() : m_back.get()) {
         bool isBack = left == m_back.get();
         double chevron = isBack ? kBackChevronWidth : 0;
-        leftWidth = buttonWidth(left->title()) + chevron;
+        leftWidth = buttonWidth(*left) + chevron;
         left->setFrame(CGRectMake(kSideMargin, top, leftWidth, kHeight));
         // The back button's chevron takes the start of the button; its title follows it.
         left->titleLabel()->setFrame(CGRectMake(chevron, 0, leftWidth - chevron, kHeight));

@@ -1,8 +1,9 @@
 #include "device/uikit/table_view.h"
 
 #include "device/objc/message.h"
-#include "device/uikit/character_count.h"
+#include "device/uikit/graphics_font.h"
 #include "device/uikit/refresh_control.h"
+#include "device/uikit/screen.h"
 #include "device/uikit/touch.h"
 
 #include <algorithm>
@@ -27,9 +28,8 @@ double footerHeight(const std::optional<std::string>& footer, double width)
     if (!footer || footer->empty()) {
         return 0;
     }
-    // Roughly 7 points a character at the footer's 13-point size.
-    double charsPerLine = std::max(1.0, (width - 30) / 7);
-    double lines = std::ceil(static_cast<double>(characterCount(*footer)) / charsPerLine);
+    graphics::Font font = fontOf(UIFont::systemFontOfSize(13), UIScreen::mainScreen().scale());
+    double lines = static_cast<double>(font.wrapped(*footer, std::max(1.0, width - 30)).size());
     return lines * kFooterLineHeight + 8;
 }
 

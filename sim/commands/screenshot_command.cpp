@@ -1,7 +1,7 @@
 #include "sim/commands/commands.h"
 #include "sim/simulator.h"
 
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "device/render/view_raster.h"
 #include "device/uikit/application.h"
 #include "device/uikit/window.h"
@@ -54,8 +54,8 @@ CommandResult screenshot(Simulator& simulator, const Arguments& arguments)
     if (!window) {
         return CommandResult::error("there is no window on screen to take a picture of");
     }
-    device::render::Bitmap picture = device::render::renderWindow(*window);
-    std::optional<std::string> png = device::render::encodePng(picture);
+    device::graphics::Bitmap picture = device::render::renderWindow(*window);
+    std::optional<std::string> png = device::graphics::encodePng(picture);
     if (!png) {
         return CommandResult::error("could not encode the screen as PNG");
     }

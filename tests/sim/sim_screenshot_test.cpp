@@ -1,4 +1,4 @@
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "tests/sim/sim_run.h"
 #include "tests/support/booted_device.h"
 
@@ -15,11 +15,11 @@ using testing_support::runSim;
 
 namespace {
 
-std::optional<device::render::Bitmap> readPng(const std::filesystem::path& file)
+std::optional<device::graphics::Bitmap> readPng(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return device::render::decodePng(bytes);
+    return device::graphics::decodePng(bytes);
 }
 
 }  // namespace

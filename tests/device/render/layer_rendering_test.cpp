@@ -31,7 +31,7 @@ TEST(LayerRendering, TheWindowsLayerInAnImageContextIsTheScreenAtDeviceScale)
 {
     BootedDevice phone("phone", Library::None);
     phone.boot();
-    render::Bitmap screen = render::renderWindow(keyWindow());
+    graphics::Bitmap screen = render::renderWindow(keyWindow());
 
     auto picture = snapshot(keyWindow(), 0);
     ASSERT_TRUE(picture);

@@ -102,6 +102,28 @@ TEST(ScreenText, ALongFooterIsWrappedAtSpacesAndStillMatchesWhole)
     EXPECT_EQ(rejoined, kFooter);
 }
 
+TEST(ScreenText, WideAndCombiningCharactersKeepTheValueColumnAligned)
+{
+    EXPECT_EQ(displayWidth("完成，好"), 8) << "ideographs and fullwidth punctuation take two columns";
+    EXPECT_EQ(displayWidth("شكرًا"), 4) << "the tanween is a combining mark";
+    EXPECT_EQ(displayWidth("e\u0301\u200D"), 1);
+    EXPECT_EQ(displayWidth("👍"), 2);
+
+    PageDescription page;
+    page.bar = {"设置", std::nullopt, std::nullopt, std::nullopt};
+    SectionDescription section;
+    section.rows = {
+        {"Wi-Fi", "HomeNet", std::nullopt, RowKind::Value, false, false},
+        {"通知，声音", "开启", std::nullopt, RowKind::Value, false, false},
+        {"شكرًا لك", "تم", std::nullopt, RowKind::Value, false, false},
+    };
+    page.sections = {section};
+    ScreenText text(phoneShowing(page));
+    int width = displayWidth(lineWith(text.str(), "Wi-Fi"));
+    EXPECT_EQ(displayWidth(lineWith(text.str(), "通知")), width);
+    EXPECT_EQ(displayWidth(lineWith(text.str(), "لك")), width);
+}
+
 TEST(ScreenText, ATabletShowsTheListBesideThePage)
 {
     ScreenDescription screen = phoneShowing(generalPage());

@@ -24,7 +24,7 @@ using uikit::UIView;
 using Rgba = std::array<int, 4>;
 
 // Pixels are read at the phone's scale of 2: point (x, y) covers pixels (2x, 2y) to (2x+1, 2y+1).
-Rgba at(const Bitmap& bitmap, double x, double y)
+Rgba at(const graphics::Bitmap& bitmap, double x, double y)
 {
     const std::uint8_t* p = bitmap.pixel(static_cast<int>(x * 2), static_cast<int>(y * 2));
     return {p[0], p[1], p[2], p[3]};
@@ -35,7 +35,7 @@ bool isDark(const Rgba& pixel)
     return pixel[0] + pixel[1] + pixel[2] < 3 * 128;
 }
 
-int darkPixelsIn(const Bitmap& bitmap, Rect points)
+int darkPixelsIn(const graphics::Bitmap& bitmap, graphics::Rect points)
 {
     int count = 0;
     for (int y = static_cast<int>(points.y * 2); y < static_cast<int>(points.maxY() * 2); ++y) {
@@ -59,7 +59,7 @@ protected:
     }
 
     static uikit::UIWindow& window() { return *uikit::UIApplication::sharedApplication().keyWindow(); }
-    Bitmap render() { return renderWindow(window()); }
+    graphics::Bitmap render() { return renderWindow(window()); }
 
     BootedDevice phone{"phone", Library::None};
     std::shared_ptr<UIView> sheet;
@@ -68,7 +68,7 @@ protected:
 TEST_F(ViewRaster, TheScreenIsOpaqueAtDeviceScaleWithTheSettingsPageUnderneath)
 {
     sheet->removeFromSuperview();
-    Bitmap screen = render();
+    graphics::Bitmap screen = render();
     ASSERT_EQ(screen.width, 640);
     ASSERT_EQ(screen.height, 1136);
     for (int y = 0; y < screen.height; y += 37) {
@@ -91,7 +91,7 @@ TEST_F(ViewRaster, ColoursBlendByTheirAlphaAndTheAlphaOfEveryViewAbove)
     sheet->addSubview(red);
     sheet->addSubview(faded);
 
-    Bitmap screen = render();
+    graphics::Bitmap screen = render();
     Rgba halfRed = at(screen, 30, 30);
     EXPECT_EQ(halfRed[0], 255);
     EXPECT_NEAR(halfRed[1], 128, 1);
@@ -116,7 +116,7 @@ TEST_F(ViewRaster, HiddenViewsAreNotDrawnAndClippingViewsCutTheirSubviews)
     hidden->setHidden(true);
     sheet->addSubview(hidden);
 
-    Bitmap screen = render();
+    graphics::Bitmap screen = render();
     EXPECT_TRUE(isDark(at(screen, 55, 110)));
     EXPECT_FALSE(isDark(at(screen, 65, 110))) << "cut at the clipping view's edge";
     EXPECT_TRUE(isDark(at(screen, 175, 110))) << "drawn beyond a view that does not clip";
@@ -131,7 +131,7 @@ TEST_F(ViewRaster, ABorderedCircleIsARoundRingWithATransparentOutside)
     circle->layer().borderColor = UIColor::blackColor();
     sheet->addSubview(circle);
 
-    Bitmap screen = render();
+    graphics::Bitmap screen = render();
     // The ring is 3 pixels wide at every compass point, and nothing is drawn at the bounding box's corner.
     auto pixel = [&](int x, int y) { return static_cast<int>(screen.pixel(x, y)[0]); };
     int left = 200;
@@ -155,7 +155,7 @@ TEST_F(ViewRaster, TheMidpointOfAnAnimationIsDrawnBetweenItsEnds)
     UIView::animateWithDuration(1, [&] { mover->setFrame(CGRectMake(200, 300, 20, 20)); });
     foundation::RunLoop::main().advance(0.5);
 
-    Bitmap halfway = render();
+    graphics::Bitmap halfway = render();
     EXPECT_FALSE(isDark(at(halfway, 5, 310)));
     EXPECT_FALSE(isDark(at(halfway, 205, 310)));
     EXPECT_GT(darkPixelsIn(halfway, {20, 300, 160, 20}), 100);
@@ -181,7 +181,7 @@ TEST_F(ViewRaster, LabelsDrawTheirTextInsideTheirFrameAndImagesKeepTheirAspect)
     picture->setContentMode(uikit::UIViewContentMode::ScaleAspectFit);
     sheet->addSubview(picture);
 
-    Bitmap screen = render();
+    graphics::Bitmap screen = render();
     EXPECT_GT(darkPixelsIn(screen, {20, 400, 60, 30}), 40);
     EXPECT_EQ(darkPixelsIn(screen, {80, 400, 140, 30}), 0) << "the text is left-aligned and short";
     EXPECT_EQ(darkPixelsIn(screen, {20, 440, 200, 30}), 0);

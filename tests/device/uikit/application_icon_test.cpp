@@ -1,4 +1,4 @@
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "device/uikit/image.h"
 #include "tests/support/booted_device.h"
 
@@ -17,7 +17,7 @@ using testing_support::Library;
 void writePng(const std::filesystem::path& file, int size)
 {
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << *render::encodePng(render::Bitmap(size, size));
+    std::ofstream(file, std::ios::binary) << *graphics::encodePng(graphics::Bitmap(size, size));
 }
 
 TEST(ApplicationIcon, FoundByBundleIdentifierAtTheScreenScale)

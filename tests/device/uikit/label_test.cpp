@@ -1,17 +1,20 @@
 #include "device/render/view_raster.h"
+#include "device/uikit/graphics_font.h"
 #include "device/uikit/label.h"
 #include "device/uikit/screen.h"
 #include "tests/support/booted_device.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace device::uikit {
 namespace {
 
 int inkOf(const UILabel& label)
 {
-    render::Bitmap bitmap(200, 100);
-    render::Canvas canvas(bitmap, 2);
+    graphics::Bitmap bitmap(200, 100);
+    graphics::Canvas canvas(bitmap, 2);
     render::drawViewTree(label, canvas, 0);
     int ink = 0;
     for (std::size_t i = 3; i < bitmap.rgba.size(); i += 4) {
@@ -60,6 +63,20 @@ TEST(UILabel, SizeToFitWrapsTheFrameAroundTheTextAndKeepsTheOrigin)
     label->setText("");
     label->sizeToFit();
     EXPECT_EQ(label->frame().size, (CGSize{0, 0}));
+}
+
+TEST(UILabel, SizeToFitMeasuresTheShapedText)
+{
+    testing_support::BootedDevice phone("phone", testing_support::Library::None);
+    phone.boot();
+    graphics::Font font = fontOf(UIFont::systemFontOfSize(17), UIScreen::mainScreen().scale());
+    for (const char* text : {"感谢安装！", "شكرًا لك!", "Velmora 中文 عربي 42"}) {
+        auto label = objc::create<UILabel>(CGRectMake(5, 5, 0, 0));
+        label->setText(text);
+        label->sizeToFit();
+        EXPECT_EQ(label->frame().width(), std::ceil(font.width(text))) << text;
+        EXPECT_EQ(font.truncated(text, label->frame().width()), text) << text;
+    }
 }
 
 TEST(UILabel, ALightFaceDrawsThinnerStrokesThanTheRegularOne)

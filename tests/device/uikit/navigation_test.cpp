@@ -1,6 +1,8 @@
 #include "device/settings/prefs_list_controller.h"
 #include "device/uikit/application.h"
+#include "device/uikit/graphics_font.h"
 #include "device/uikit/navigation_controller.h"
+#include "device/uikit/screen.h"
 #include "device/uikit/split_view_controller.h"
 #include "device/uikit/touchscreen.h"
 #include "tests/device/uikit/find_button.h"
@@ -57,6 +59,26 @@ TEST(Navigation, ThePageOnTopLiesBelowABarShowingItsTitleAndItems)
     root->navigationItem()->setRightBarButtonItem(nullptr);
     window.layoutIfNeeded();
     EXPECT_EQ(bar->viewForBarButtonItem(item.get()), nullptr);
+}
+
+TEST(Navigation, BarButtonsAreAsWideAsTheirShapedTitles)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    auto* root = phone.root();
+    UIWindow& window = laidOutWindow();
+    UINavigationBar* bar = phone.device().app().navigation()->navigationBar();
+    for (const char* title : {"完成", "تم", "Terminé", "Готово"}) {
+        auto item = UIBarButtonItem::initWithTitle(title, UIBarButtonItemStyle::Bordered, nullptr, nullptr);
+        root->navigationItem()->setRightBarButtonItem(item);
+        window.layoutIfNeeded();
+        auto* button = objc::as<UIButton>(bar->viewForBarButtonItem(item.get()));
+        ASSERT_NE(button, nullptr);
+        graphics::Font font = fontOf(button->titleLabel()->font(), UIScreen::mainScreen().scale());
+        double labelWidth = button->titleLabel()->frame().width();
+        EXPECT_GE(labelWidth, font.width(title)) << title;
+        EXPECT_EQ(font.truncated(title, labelWidth), title) << "drawn whole";
+    }
 }
 
 TEST(Navigation, ATappedLinkPushesItsPageAndTheBackButtonComesBack)

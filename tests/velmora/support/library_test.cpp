@@ -8,7 +8,7 @@
 #include "device/foundation/run_loop.h"
 #include "device/foundation/system_info.h"
 #include "device/preferences/list_controller.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "device/uikit/application.h"
 #include "device/uikit/screen.h"
 #include "device/uikit/uikit_classes.h"
@@ -85,7 +85,7 @@ void LibraryTest::writeTranslations(const std::string& code, const PlistDictiona
 void LibraryTest::writePicture(const std::string& platformPath)
 {
     std::filesystem::create_directories((m_root / platformPath).parent_path());
-    auto png = device::render::encodePng(device::render::Bitmap(2, 2));
+    auto png = device::graphics::encodePng(device::graphics::Bitmap(2, 2));
     ASSERT_TRUE(png && foundation::FileManager::defaultManager().writeAtomically(platformPath, *png));
 }
 

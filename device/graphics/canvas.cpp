@@ -1,11 +1,11 @@
-#include "device/render/canvas.h"
+#include "device/graphics/canvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
-namespace device::render {
+namespace device::graphics {
 namespace {
 
 // Colour in 0...255 with an alpha in 0...1 that still gets weighted by clip and global alpha before blending.
@@ -440,11 +440,30 @@ void Canvas::fillShape(const Shape& shape, const Color& color)
         return;
     }
     Sample ink = solid(color);
-    paint(bounds(shape), [&](int x, int y) {
+    auto covered = [&](int x, int y) {
         Sample sample = ink;
         sample.alpha *= coverage(shape, x, y);
         return sample;
-    });
+    };
+    // Most of a frame is opaque rectangles: their whole pixels are written outright, and only the edges blend.
+    if (shape.radius <= 0 && m_state.clipShapes.empty() && toByte(ink.alpha * m_state.alpha) == 255) {
+        PixelBox inside = intersect({toPixelIndex(std::ceil(shape.x0)), toPixelIndex(std::ceil(shape.y0)),
+                                     toPixelIndex(std::floor(shape.x1)), toPixelIndex(std::floor(shape.y1))},
+                                    m_state.clip);
+        if (inside.x0 < inside.x1 && inside.y0 < inside.y1) {
+            const std::uint8_t opaque[4] = {static_cast<std::uint8_t>(ink.red), static_cast<std::uint8_t>(ink.green),
+                                            static_cast<std::uint8_t>(ink.blue), 255};
+            for (int y = inside.y0; y < inside.y1; ++y) {
+                std::uint8_t* pixel = m_target.pixel(inside.x0, y);
+                for (int x = inside.x0; x < inside.x1; ++x, pixel += 4) {
+                    std::copy(opaque, opaque + 4, pixel);
+                }
+            }
+            paint(bounds(shape), covered, inside);
+            return;
+        }
+    }
+    paint(bounds(shape), covered);
 }
 
-}  // namespace device::render
+}  // namespace device::graphics

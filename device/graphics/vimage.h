@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <sys/types.h>
 
-namespace device::uikit {
+namespace device::graphics {
 
 using vImagePixelCount = unsigned long;
 using vImage_Error = ssize_t;
@@ -62,4 +62,4 @@ vImage_Error vImageMatrixMultiply_ARGB8888(const vImage_Buffer* src, const vImag
                                            const std::int16_t* pre_bias, const std::int32_t* post_bias,
                                            vImage_Flags flags);
 
-}  // namespace device::uikit
+}  // namespace device::graphics

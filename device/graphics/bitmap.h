@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace device::render {
+namespace device::graphics {
 
 // RGBA, 8 bits a channel, rows top to bottom. Straight alpha unless premultiplied, where each colour channel is
 // already multiplied by the pixel's alpha, as a Core Graphics bitmap context keeps it.
@@ -20,4 +20,4 @@ struct Bitmap {
     const std::uint8_t* pixel(int x, int y) const { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
 };
 
-}  // namespace device::render
+}  // namespace device::graphics

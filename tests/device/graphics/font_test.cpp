@@ -1,4 +1,4 @@
-#include "device/render/font.h"
+#include "device/graphics/font.h"
 #include "tests/support/temp_root.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace device::render {
+namespace device::graphics {
 namespace {
 
 constexpr Color black{0, 0, 0, 1};
@@ -340,4 +340,4 @@ TEST(FontErrors, BrokenFilesBadSizesAndMismatchedScalesAreRefused)
 }
 
 }  // namespace
-}  // namespace device::render
+}  // namespace device::graphics

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace device::render {
+namespace device::graphics {
 
 // In points unless a name says pixels.
 struct Point {
@@ -29,4 +29,4 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-}  // namespace device::render
+}  // namespace device::graphics

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "device/render/bitmap.h"
+#include "device/graphics/bitmap.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
-namespace device::render {
+namespace device::graphics {
 
 std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes);
 std::optional<std::string> encodePng(const Bitmap& bitmap);
 
-}  // namespace device::render
+}  // namespace device::graphics

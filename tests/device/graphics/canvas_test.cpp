@@ -1,5 +1,5 @@
-#include "device/render/canvas.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/canvas.h"
+#include "device/graphics/png_codec.h"
 #include "tests/support/temp_root.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace device::render {
+namespace device::graphics {
 namespace {
 
 using Rgba = std::array<int, 4>;
@@ -429,4 +429,4 @@ TEST(CanvasPng, RoundTripsThroughAFile)
 }
 
 }  // namespace
-}  // namespace device::render
+}  // namespace device::graphics

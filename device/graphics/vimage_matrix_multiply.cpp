@@ -1,8 +1,8 @@
-#include "device/uikit/vimage.h"
+#include "device/graphics/vimage.h"
 
 #include <algorithm>
 
-namespace device::uikit {
+namespace device::graphics {
 
 vImage_Error vImageMatrixMultiply_ARGB8888(const vImage_Buffer* src, const vImage_Buffer* dest,
                                            const std::int16_t matrix[16], std::int32_t divisor,
@@ -49,4 +49,4 @@ vImage_Error vImageMatrixMultiply_ARGB8888(const vImage_Buffer* src, const vImag
     return kvImageNoError;
 }
 
-}  // namespace device::uikit
+}  // namespace device::graphics

@@ -1,4 +1,4 @@
-#include "device/uikit/vimage.h"
+#include "device/graphics/vimage.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace device::uikit {
+namespace device::graphics {
 namespace {
 
 using Rgba = std::array<int, 4>;
@@ -224,4 +224,4 @@ TEST(vImageMatrixMultiply, RejectsMismatchedBuffers)
 }
 
 }  // namespace
-}  // namespace device::uikit
+}  // namespace device::graphics

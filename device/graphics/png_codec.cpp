@@ -1,10 +1,10 @@
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 
 #include <png.h>
 
 #include <cstring>
 
-namespace device::render {
+namespace device::graphics {
 
 std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes)
 {
@@ -48,4 +48,4 @@ std::optional<std::string> encodePng(const Bitmap& bitmap)
     return out;
 }
 
-}  // namespace device::render
+}  // namespace device::graphics

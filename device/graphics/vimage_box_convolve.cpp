@@ -1,4 +1,4 @@
-#include "device/uikit/vimage.h"
+#include "device/graphics/vimage.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-namespace device::uikit {
+namespace device::graphics {
 namespace {
 
 enum class EdgeStyle { Extend, Background, Truncate, CopyInPlace };
@@ -234,4 +234,4 @@ vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_B
     return kvImageNoError;
 }
 
-}  // namespace device::uikit
+}  // namespace device::graphics

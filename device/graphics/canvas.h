@@ -1,13 +1,13 @@
 #pragma once
 
-#include "device/render/bitmap.h"
-#include "device/render/geometry.h"
+#include "device/graphics/bitmap.h"
+#include "device/graphics/geometry.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-namespace device::render {
+namespace device::graphics {
 
 // Straight alpha, every component in 0...1.
 struct Color {
@@ -109,4 +109,4 @@ private:
     std::vector<State> m_saved;
 };
 
-}  // namespace device::render
+}  // namespace device::graphics
