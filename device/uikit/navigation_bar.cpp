@@ -14,17 +14,15 @@ constexpr double kSideMargin = 8;
 const UIColor kTint = UIColor::rgba(0, 0.48, 1);
 const UIColor kDisabledTint = UIColor::white(0.75);
 
-// Bar buttons are as wide as their title as it is drawn, with a little room on either side.
+// Bar buttons are as wide as their picture, or their title as it is drawn, with a little room on
+// either side.
 double buttonWidth(UIButton& button)
 {
+    if (UIImage* image = button.imageView()->image()) {
+        return image->size().width + 12;
+    }
     graphics::Font font = fontOf(button.titleLabel()->font(), UIScreen::mainScreen().scale());
     return std::ceil(font.width(button.title())) + 12;
-}
-
-double buttonWidth(UINavigationButton& button)
-{
-    UIImage* image = button.imageView()->image();
-    return image ? image->size().width + 12 : buttonWidth(button.title());
 }
 
 std::shared_ptr<UINavigationButton> makeButton(const std::string& title)

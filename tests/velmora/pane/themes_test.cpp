@@ -2,7 +2,7 @@
 
 #include "device/foundation/file_manager.h"
 #include "device/preferences/list_controller.h"
-#include "device/render/png_codec.h"
+#include "device/graphics/png_codec.h"
 #include "device/uikit/image.h"
 #include "device/uikit/navigation_controller.h"
 
@@ -27,7 +27,7 @@ protected:
 
     void writePicture(const std::string& path)
     {
-        auto png = device::render::encodePng(device::render::Bitmap(2, 2));
+        auto png = device::graphics::encodePng(device::graphics::Bitmap(2, 2));
         auto& files = device::foundation::FileManager::defaultManager();
         ASSERT_TRUE(png && files.writeAtomically(path, *png)) << path;
     }
