@@ -118,11 +118,15 @@ void viewWillAppear(objc::id self, objc::SEL cmd, bool animated)
 
     root->dismissViewControllerAnimated(true);
 
-    if (!store::readBool(store::load(store::Store::Advanced), store::keys::kFirstTime)) {
+    bool firstRun = !store::readBool(store::load(store::Store::Advanced), store::keys::kFirstTime);
+    if (firstRun) {
         advanced[std::string(store::keys::kFirstTime)] = true;
+    }
+    // Saved before the set-up screen is built, so that it speaks the language just recorded.
+    store::save(store::Store::Advanced, advanced);
+    if (firstRun) {
         presentSetupScreen(*root);
     }
-    store::save(store::Store::Advanced, advanced);
 }
 
 }  // namespace velmora::rootlist

@@ -121,13 +121,14 @@ TEST_F(OnShowTest, PullToRefreshKeepsOneControlThatRebuildsTheList)
     EXPECT_EQ(refreshControls().size(), 1u);
 }
 
-TEST_F(OnShowTest, TheSetupScreenIsShownOncePerAdvancedStore)
+TEST_F(OnShowTest, TheSetupScreenIsShownOncePerAdvancedStoreInTheSystemsLanguage)
 {
+    writeTranslations("it", {{"ty", "Grazie"}, {"done", "Fine"}});
     appear();
     ASSERT_NE(setupScreen(), nullptr);
     EXPECT_EQ(setupScreen()->modalPresentationStyle(), uikit::UIModalPresentationStyle::FullScreen);
     uikit::UIViewController* page = setupScreen()->topViewController();
-    EXPECT_EQ(page->title(), "Thank you");
+    EXPECT_EQ(page->title(), "Grazie");
     EXPECT_EQ(page->view()->backgroundColor(), uikit::UIColor::whiteColor());
     auto* picture = objc::as<uikit::UIImageView>(page->view()->subviews().back().get());
     ASSERT_TRUE(picture && picture->image());
@@ -138,7 +139,7 @@ TEST_F(OnShowTest, TheSetupScreenIsShownOncePerAdvancedStore)
 
     uikit::UIBarButtonItem* done = page->navigationItem()->rightBarButtonItem();
     ASSERT_NE(done, nullptr);
-    EXPECT_EQ(done->title(), "Done");
+    EXPECT_EQ(done->title(), "Fine");
     EXPECT_EQ(done->target(), m_controller.get());
     done->sendAction();
     EXPECT_EQ(setupScreen(), nullptr);
