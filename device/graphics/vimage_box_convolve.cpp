@@ -1,10 +1,10 @@
 #include "device/graphics/vimage.h"
+#include "device/graphics/vimage_lanes.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 namespace device::graphics {
 namespace {
@@ -38,51 +38,41 @@ struct Geometry {
     long offsetY = 0;
     long radiusX = 0;
     long radiusY = 0;
-    long firstRow = 0;
-    long endRow = 0;
 };
 
-// Windows sums of one source row, one per destination column and channel, with the outside filled per edge style.
+// Window sums of one source row, one per destination column and channel, with the outside filled per edge style.
+// A row's sums fit 16 bits for every kernel up to 257 pixels wide, which halves what the column pass reads.
+template <class Sum>
 void sumRow(const Geometry& g, const std::uint8_t* row, EdgeStyle style, const std::uint8_t* background,
-            std::vector<std::uint8_t>& padded, std::uint32_t* sums)
+            std::uint8_t* padded, Sum* sums)
 {
     long paddedWidth = g.width + 2 * g.radiusX;
     long firstColumn = g.offsetX - g.radiusX;
-    for (long j = 0; j < paddedWidth; ++j) {
-        long column = firstColumn + j;
-        std::uint8_t* to = &padded[static_cast<std::size_t>(j) * 4];
-        if (column >= 0 && column < g.srcWidth) {
-            std::memcpy(to, row + column * 4, 4);
-        } else if (style == EdgeStyle::Background) {
-            std::memcpy(to, background, 4);
-        } else if (style == EdgeStyle::Truncate) {
-            std::memset(to, 0, 4);
-        } else {
-            std::memcpy(to, row + std::clamp(column, 0L, g.srcWidth - 1) * 4, 4);
+    long insideFrom = std::clamp(-firstColumn, 0L, paddedWidth);
+    long insideTo = std::clamp(g.srcWidth - firstColumn, insideFrom, paddedWidth);
+    auto fill = [&](long from, long to, const std::uint8_t* pixel) {
+        for (long j = from; j < to; ++j) {
+            std::memcpy(padded + j * 4, pixel, 4);
         }
+    };
+    const std::uint8_t zero[4] = {};
+    switch (style) {
+    case EdgeStyle::Background:
+        fill(0, insideFrom, background);
+        fill(insideTo, paddedWidth, background);
+        break;
+    case EdgeStyle::Truncate:
+        fill(0, insideFrom, zero);
+        fill(insideTo, paddedWidth, zero);
+        break;
+    default:
+        fill(0, insideFrom, row);
+        fill(insideTo, paddedWidth, row + (g.srcWidth - 1) * 4);
+        break;
     }
-    std::uint32_t sum[4] = {};
-    long kernelWidth = 2 * g.radiusX + 1;
-    for (long j = 0; j < kernelWidth; ++j) {
-        for (int c = 0; c < 4; ++c) {
-            sum[c] += padded[static_cast<std::size_t>(j) * 4 + c];
-        }
-    }
-    const std::uint8_t* leaving = padded.data();
-    const std::uint8_t* entering = padded.data() + kernelWidth * 4;
-    for (long x = 0; x < g.width; ++x) {
-        for (int c = 0; c < 4; ++c) {
-            sums[x * 4 + c] = sum[c];
-        }
-        if (x + 1 < g.width) {
-            for (int c = 0; c < 4; ++c) {
-                sum[c] += entering[c];
-                sum[c] -= leaving[c];
-            }
-            entering += 4;
-            leaving += 4;
-        }
-    }
+    std::memcpy(padded + insideFrom * 4, row + (firstColumn + insideFrom) * 4,
+                static_cast<std::size_t>(insideTo - insideFrom) * 4);
+    slideRow(padded, 2 * g.radiusX + 1, g.width, sums);
 }
 
 long insideCount(long centre, long radius, long size)
@@ -90,36 +80,108 @@ long insideCount(long centre, long radius, long size)
     return std::min(centre + radius, size - 1) - std::max(centre - radius, 0L) + 1;
 }
 
-void writeRow(const Geometry& g, const std::uint32_t* sums, long y, EdgeStyle style, std::uint8_t* out)
+// The means of one row of window sums, where the windows left the source and count fewer pixels each.
+void writeTruncatedRow(const Geometry& g, const std::uint32_t* sums, long y, std::uint8_t* out)
 {
-    std::size_t count = static_cast<std::size_t>(g.width) * 4;
-    if (style == EdgeStyle::Truncate) {
-        long rows = insideCount(g.offsetY + y, g.radiusY, g.srcHeight);
-        for (std::size_t i = 0; i < count; ++i) {
-            auto divisor = static_cast<std::uint32_t>(rows * insideCount(g.offsetX + static_cast<long>(i / 4),
-                                                                          g.radiusX, g.srcWidth));
-            out[i] = static_cast<std::uint8_t>((sums[i] + divisor / 2) / divisor);
-        }
-        return;
-    }
-    auto divisor = static_cast<std::uint64_t>((2 * g.radiusX + 1) * (2 * g.radiusY + 1));
-    // A reciprocal is exact for every sum when the divisor stays below 2^16, and spares a division per channel.
-    if (divisor < (1U << 16)) {
-        std::uint64_t reciprocal = (std::uint64_t{1} << 40) / divisor + 1;
-        std::uint64_t half = divisor / 2;
-        for (std::size_t i = 0; i < count; ++i) {
-            out[i] = static_cast<std::uint8_t>(((sums[i] + half) * reciprocal) >> 40);
-        }
-        return;
-    }
-    for (std::size_t i = 0; i < count; ++i) {
+    long rows = insideCount(g.offsetY + y, g.radiusY, g.srcHeight);
+    for (long i = 0; i < g.width * 4; ++i) {
+        auto divisor = static_cast<std::uint32_t>(rows * insideCount(g.offsetX + i / 4, g.radiusX, g.srcWidth));
         out[i] = static_cast<std::uint8_t>((sums[i] + divisor / 2) / divisor);
+    }
+}
+
+// Window sums of the rows one pass reads, kept for as long as a window holds them: a ring of one more row than
+// the kernel is tall, plus the rows that stand for those above and below the source.
+template <class Sum>
+class RowSums {
+public:
+    RowSums(const Geometry& g, std::size_t rowLength, Sum* storage)
+        : m_g(g), m_slots(2 * g.radiusY + 2), m_rowLength(rowLength), m_storage(storage)
+    {
+    }
+
+    static std::size_t elements(const Geometry& g, std::size_t rowLength)
+    {
+        return static_cast<std::size_t>(2 * g.radiusY + 4) * rowLength;
+    }
+
+    Sum* above() { return m_storage; }
+    Sum* below() { return m_storage + m_rowLength; }
+    Sum* slot(long row) { return m_storage + (2 + static_cast<std::size_t>(row % m_slots)) * m_rowLength; }
+    const Sum* at(long row)
+    {
+        return row < 0 ? above() : row >= m_g.srcHeight ? below() : slot(row);
+    }
+
+private:
+    const Geometry& m_g;
+    long m_slots;
+    std::size_t m_rowLength;
+    Sum* m_storage;
+};
+
+template <class Sum>
+std::size_t scratchSize(const Geometry& g)
+{
+    auto rowLength = static_cast<std::size_t>(g.width) * 4;
+    return RowSums<Sum>::elements(g, rowLength) * sizeof(Sum) + rowLength * sizeof(std::uint32_t) +
+           static_cast<std::size_t>(g.width + 2 * g.radiusX) * 4 + 64;
+}
+
+template <class Sum>
+void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& dest, EdgeStyle style,
+              const std::uint8_t* background, std::uint8_t* scratch)
+{
+    auto rowLength = static_cast<std::size_t>(g.width) * 4;
+    auto* columns = reinterpret_cast<std::uint32_t*>(scratch);
+    auto* sums = reinterpret_cast<Sum*>(columns + rowLength);
+    auto* padded = reinterpret_cast<std::uint8_t*>(sums + RowSums<Sum>::elements(g, rowLength));
+    RowSums<Sum> rows(g, rowLength, sums);
+    const auto* srcBytes = static_cast<const std::uint8_t*>(src.data);
+    auto* destBytes = static_cast<std::uint8_t*>(dest.data);
+    auto sourceRow = [&](long row) { return srcBytes + static_cast<std::size_t>(row) * src.rowBytes; };
+
+    if (style == EdgeStyle::Background || style == EdgeStyle::Truncate) {
+        for (std::size_t i = 0; i < rowLength; ++i) {
+            Sum outside = style == EdgeStyle::Background ? static_cast<Sum>(background[i % 4] * (2 * g.radiusX + 1)) : 0;
+            rows.above()[i] = outside;
+            rows.below()[i] = outside;
+        }
+    } else {
+        sumRow(g, sourceRow(0), style, background, padded, rows.above());
+        sumRow(g, sourceRow(g.srcHeight - 1), style, background, padded, rows.below());
+    }
+    auto enter = [&](long row) {
+        if (row >= 0 && row < g.srcHeight) {
+            sumRow(g, sourceRow(row), style, background, padded, rows.slot(row));
+        }
+        return rows.at(row);
+    };
+
+    std::memset(columns, 0, rowLength * sizeof(std::uint32_t));
+    for (long row = g.offsetY - g.radiusY; row <= g.offsetY + g.radiusY; ++row) {
+        slideColumns(enter(row), nullptr, columns, rowLength, nullptr, nullptr);
+    }
+    MeanDivider divider(static_cast<std::uint32_t>((2 * g.radiusX + 1) * (2 * g.radiusY + 1)));
+    for (long y = 0; y < g.height; ++y) {
+        std::uint8_t* out = destBytes + static_cast<std::size_t>(y) * dest.rowBytes;
+        long leaving = g.offsetY + y - g.radiusY;
+        const Sum* entering = rows.at(leaving);
+        if (y + 1 < g.height) {
+            entering = enter(g.offsetY + y + 1 + g.radiusY);
+        }
+        if (style == EdgeStyle::Truncate) {
+            writeTruncatedRow(g, columns, y, out);
+            slideColumns(entering, rows.at(leaving), columns, rowLength, nullptr, nullptr);
+        } else {
+            slideColumns(entering, rows.at(leaving), columns, rowLength, &divider, out);
+        }
     }
 }
 
 }  // namespace
 
-vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_Buffer* dest, void* /*tempBuffer*/,
+vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_Buffer* dest, void* tempBuffer,
                                         vImagePixelCount srcOffsetToROI_X, vImagePixelCount srcOffsetToROI_Y,
                                         std::uint32_t kernel_height, std::uint32_t kernel_width,
                                         const Pixel_8888 backgroundColor, vImage_Flags flags)
@@ -160,64 +222,32 @@ vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_B
     g.offsetY = static_cast<long>(srcOffsetToROI_Y);
     g.radiusX = kernel_width / 2;
     g.radiusY = kernel_height / 2;
-    g.firstRow = std::max(0L, g.offsetY - g.radiusY);
-    g.endRow = std::min(g.srcHeight, g.offsetY + g.height + g.radiusY);
-    auto rowSums = static_cast<std::size_t>(g.width) * 4;
+    bool narrowSums = kernel_width * 255 <= UINT16_MAX;
+    std::size_t size = narrowSums ? scratchSize<std::uint16_t>(g) : scratchSize<std::uint32_t>(g);
     if (flags & kvImageGetTempBufferSize) {
-        return static_cast<vImage_Error>((static_cast<std::size_t>(g.endRow - g.firstRow) + 2) * rowSums *
-                                         sizeof(std::uint32_t));
+        return static_cast<vImage_Error>(size);
     }
     if (g.width == 0 || g.height == 0) {
         return kvImageNoError;
     }
 
-    const auto* srcBytes = static_cast<const std::uint8_t*>(src->data);
-    auto* destBytes = static_cast<std::uint8_t*>(dest->data);
     // Every element is written before it is read; zeroing megabytes first would cost as much as the blur.
-    auto sums = std::make_unique_for_overwrite<std::uint32_t[]>(static_cast<std::size_t>(g.endRow - g.firstRow) *
-                                                                 rowSums);
-    std::vector<std::uint8_t> padded(static_cast<std::size_t>(g.width + 2 * g.radiusX) * 4);
-    for (long y = g.firstRow; y < g.endRow; ++y) {
-        sumRow(g, srcBytes + static_cast<std::size_t>(y) * src->rowBytes, style, backgroundColor, padded,
-               &sums[static_cast<std::size_t>(y - g.firstRow) * rowSums]);
+    std::unique_ptr<std::uint8_t[]> owned;
+    auto* scratch = static_cast<std::uint8_t*>(tempBuffer);
+    if (!scratch) {
+        owned = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+        scratch = owned.get();
     }
-
-    // Rows outside the source: what a background row or an empty one sums to across the window.
-    std::vector<std::uint32_t> outsideRow(rowSums, 0);
-    if (style == EdgeStyle::Background) {
-        for (std::size_t i = 0; i < rowSums; ++i) {
-            outsideRow[i] = backgroundColor[i % 4] * static_cast<std::uint32_t>(kernel_width);
-        }
-    }
-    auto rowAt = [&](long row) -> const std::uint32_t* {
-        if (row < 0 || row >= g.srcHeight) {
-            if (style == EdgeStyle::Background || style == EdgeStyle::Truncate) {
-                return outsideRow.data();
-            }
-            row = std::clamp(row, 0L, g.srcHeight - 1);
-        }
-        return &sums[static_cast<std::size_t>(row - g.firstRow) * rowSums];
-    };
-
-    std::vector<std::uint32_t> column(rowSums, 0);
-    for (long row = g.offsetY - g.radiusY; row <= g.offsetY + g.radiusY; ++row) {
-        const std::uint32_t* add = rowAt(row);
-        for (std::size_t i = 0; i < rowSums; ++i) {
-            column[i] += add[i];
-        }
-    }
-    for (long y = 0; y < g.height; ++y) {
-        writeRow(g, column.data(), y, style, destBytes + static_cast<std::size_t>(y) * dest->rowBytes);
-        if (y + 1 < g.height) {
-            const std::uint32_t* add = rowAt(g.offsetY + y + 1 + g.radiusY);
-            const std::uint32_t* remove = rowAt(g.offsetY + y - g.radiusY);
-            for (std::size_t i = 0; i < rowSums; ++i) {
-                column[i] += add[i] - remove[i];
-            }
-        }
+    scratch += -reinterpret_cast<std::uintptr_t>(scratch) % 64;
+    if (narrowSums) {
+        convolve<std::uint16_t>(g, *src, *dest, style, backgroundColor, scratch);
+    } else {
+        convolve<std::uint32_t>(g, *src, *dest, style, backgroundColor, scratch);
     }
 
     if (style == EdgeStyle::CopyInPlace) {
+        const auto* srcBytes = static_cast<const std::uint8_t*>(src->data);
+        auto* destBytes = static_cast<std::uint8_t*>(dest->data);
         for (long y = 0; y < g.height; ++y) {
             long sy = g.offsetY + y;
             bool rowInside = sy - g.radiusY >= 0 && sy + g.radiusY < g.srcHeight;

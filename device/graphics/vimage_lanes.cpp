@@ -1,0 +1,203 @@
+#include "device/graphics/vimage_lanes.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace device::graphics {
+namespace {
+
+// Each loop is built for AVX-512, AVX2 and the baseline, and the processor picks at load.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define VIMAGE_WIDEST __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define VIMAGE_WIDEST
+#endif
+
+constexpr std::size_t lanes = 16;
+using Words = std::uint32_t __attribute__((vector_size(lanes * 4)));
+using SignedWords = std::int32_t __attribute__((vector_size(lanes * 4)));
+using Floats = float __attribute__((vector_size(lanes * 4)));
+using Bytes = std::uint8_t __attribute__((vector_size(lanes)));
+
+// A pixel's four sums, and one sum for each of the lanes above.
+template <class Sum>
+struct SumVectors;
+template <>
+struct SumVectors<std::uint16_t> {
+    using Pixel = std::uint16_t __attribute__((vector_size(8)));
+    using Lanes = std::uint16_t __attribute__((vector_size(lanes * 2)));
+};
+template <>
+struct SumVectors<std::uint32_t> {
+    using Pixel = std::uint32_t __attribute__((vector_size(16)));
+    using Lanes = Words;
+};
+
+// Wide vectors only pass between always-inlined helpers, never across a call, so their ABI cannot matter; a helper
+// that takes or returns one must stay always-inlined.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+template <class T>
+[[gnu::always_inline]] inline T load(const void* from)
+{
+    T value;
+    std::memcpy(&value, from, sizeof value);
+    return value;
+}
+
+template <class T>
+[[gnu::always_inline]] inline void store(void* to, const T& value)
+{
+    std::memcpy(to, &value, sizeof value);
+}
+
+template <class Sum>
+[[gnu::always_inline]] inline void slideRowLoop(const std::uint8_t* padded, long kernelWidth, long width, Sum* sums)
+{
+    using Pixel = typename SumVectors<Sum>::Pixel;
+    using PixelBytes = std::uint8_t __attribute__((vector_size(4)));
+    Pixel sum = {};
+    for (long j = 0; j < kernelWidth; ++j) {
+        sum += __builtin_convertvector(load<PixelBytes>(padded + j * 4), Pixel);
+    }
+    const std::uint8_t* leaving = padded;
+    const std::uint8_t* entering = padded + kernelWidth * 4;
+    for (long x = 0; x + 1 < width; ++x, leaving += 4, entering += 4) {
+        store(sums + x * 4, sum);
+        sum += __builtin_convertvector(load<PixelBytes>(entering), Pixel);
+        sum -= __builtin_convertvector(load<PixelBytes>(leaving), Pixel);
+    }
+    store(sums + (width - 1) * 4, sum);
+}
+
+template <class Sum, bool divide, bool leave>
+[[gnu::always_inline]] inline void slideColumnsLoop(const Sum* entering, const Sum* leaving, std::uint32_t* columns,
+                                                    std::size_t count, const MeanDivider* divider, std::uint8_t* out)
+{
+    using SumLanes = typename SumVectors<Sum>::Lanes;
+    std::size_t i = 0;
+    if (!divide || divider->inFloat) {
+        for (; i + lanes <= count; i += lanes) {
+            auto column = load<Words>(columns + i);
+            if constexpr (divide) {
+                Floats biased = __builtin_convertvector(column + divider->half, Floats);
+                SignedWords quotient = __builtin_convertvector(biased * divider->reciprocal, SignedWords);
+                Floats remainder = biased - __builtin_convertvector(quotient, Floats) * static_cast<float>(divider->area);
+                quotient -= remainder >= static_cast<float>(divider->area);
+                store(out + i, __builtin_convertvector(quotient, Bytes));
+            }
+            column += __builtin_convertvector(load<SumLanes>(entering + i), Words);
+            if constexpr (leave) {
+                column -= __builtin_convertvector(load<SumLanes>(leaving + i), Words);
+            }
+            store(columns + i, column);
+        }
+    }
+    for (; i < count; ++i) {
+        if constexpr (divide) {
+            out[i] = static_cast<std::uint8_t>((std::uint64_t{columns[i]} + divider->half) / divider->area);
+        }
+        columns[i] += entering[i];
+        if constexpr (leave) {
+            columns[i] -= leaving[i];
+        }
+    }
+}
+
+template <class Sum>
+[[gnu::always_inline]] inline void slideColumnsAny(const Sum* entering, const Sum* leaving, std::uint32_t* columns,
+                                                   std::size_t count, const MeanDivider* divider, std::uint8_t* out)
+{
+    if (divider && leaving) {
+        slideColumnsLoop<Sum, true, true>(entering, leaving, columns, count, divider, out);
+    } else if (divider) {
+        slideColumnsLoop<Sum, true, false>(entering, leaving, columns, count, divider, out);
+    } else if (leaving) {
+        slideColumnsLoop<Sum, false, true>(entering, leaving, columns, count, divider, out);
+    } else {
+        slideColumnsLoop<Sum, false, false>(entering, leaving, columns, count, divider, out);
+    }
+}
+
+// Every lane of a pixel takes channel i of that pixel.
+[[gnu::always_inline]] constexpr SignedWords channelOf(int i)
+{
+    SignedWords mask = {};
+    for (std::size_t lane = 0; lane < lanes; ++lane) {
+        mask[lane] = static_cast<std::int32_t>(lane / 4 * 4) + i;
+    }
+    return mask;
+}
+
+std::uint8_t clampToByte(std::int32_t value)
+{
+    return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
+}  // namespace
+
+MeanDivider::MeanDivider(std::uint32_t area)
+    : area(area), half(area / 2), inFloat(std::uint64_t{area} * 255 + area / 2 < (1U << 24)),
+      reciprocal(static_cast<float>(1.0 / area * (1 - std::ldexp(1.0, -22))))
+{
+}
+
+VIMAGE_WIDEST void slideRow(const std::uint8_t* padded, long kernelWidth, long width, std::uint16_t* sums)
+{
+    slideRowLoop(padded, kernelWidth, width, sums);
+}
+
+VIMAGE_WIDEST void slideRow(const std::uint8_t* padded, long kernelWidth, long width, std::uint32_t* sums)
+{
+    slideRowLoop(padded, kernelWidth, width, sums);
+}
+
+VIMAGE_WIDEST void slideColumns(const std::uint16_t* entering, const std::uint16_t* leaving, std::uint32_t* columns,
+                                std::size_t count, const MeanDivider* divider, std::uint8_t* out)
+{
+    slideColumnsAny(entering, leaving, columns, count, divider, out);
+}
+
+VIMAGE_WIDEST void slideColumns(const std::uint32_t* entering, const std::uint32_t* leaving, std::uint32_t* columns,
+                                std::size_t count, const MeanDivider* divider, std::uint8_t* out)
+{
+    slideColumnsAny(entering, leaving, columns, count, divider, out);
+}
+
+VIMAGE_WIDEST void multiplyRow(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels,
+                               const std::int32_t matrix[16], const std::int32_t bias[4], int shift)
+{
+    SignedWords weights[4];
+    SignedWords biases;
+    for (std::size_t lane = 0; lane < lanes; ++lane) {
+        for (int i = 0; i < 4; ++i) {
+            weights[i][lane] = matrix[i * 4 + lane % 4];
+        }
+        biases[lane] = bias[lane % 4];
+    }
+    std::size_t x = 0;
+    for (; x + lanes / 4 <= pixels; x += lanes / 4) {
+        SignedWords channels = __builtin_convertvector(load<Bytes>(in + x * 4), SignedWords);
+        SignedWords sum = biases;
+        sum += __builtin_shuffle(channels, channelOf(0)) * weights[0];
+        sum += __builtin_shuffle(channels, channelOf(1)) * weights[1];
+        sum += __builtin_shuffle(channels, channelOf(2)) * weights[2];
+        sum += __builtin_shuffle(channels, channelOf(3)) * weights[3];
+        sum >>= shift;
+        sum = sum < 0 ? 0 : sum;
+        sum = sum > 255 ? 255 : sum;
+        store(out + x * 4, __builtin_convertvector(sum, Bytes));
+    }
+    for (; x < pixels; ++x) {
+        std::int32_t channels[4] = {in[x * 4], in[x * 4 + 1], in[x * 4 + 2], in[x * 4 + 3]};
+        for (int j = 0; j < 4; ++j) {
+            std::int32_t sum = bias[j];
+            for (int i = 0; i < 4; ++i) {
+                sum += channels[i] * matrix[i * 4 + j];
+            }
+            out[x * 4 + j] = clampToByte(sum >> shift);
+        }
+    }
+}
+
+}  // namespace device::graphics
