@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 
 namespace velmora::protection {
 namespace {
@@ -56,14 +57,7 @@ std::shared_ptr<UIImage> blurredAndSaturated(const UIImage& picture, CGSize size
     drawUpright(a, picture, size);
     UIGraphicsBeginImageContextWithOptions(size, false, picture.scale());
     CGContextRef b = UIGraphicsGetCurrentContext();
-    vImage_Buffer bufferA = bufferOf(a);
-    vImage_Buffer bufferB = bufferOf(b);
-    std::uint32_t side = boxKernelSide(picture.scale());
-    vImageBoxConvolve_ARGB8888(&bufferA, &bufferB, nullptr, 0, 0, side, side, nullptr, kvImageEdgeExtend);
-    vImageBoxConvolve_ARGB8888(&bufferB, &bufferA, nullptr, 0, 0, side, side, nullptr, kvImageEdgeExtend);
-    vImageBoxConvolve_ARGB8888(&bufferA, &bufferB, nullptr, 0, 0, side, side, nullptr, kvImageEdgeExtend);
-    vImageMatrixMultiply_ARGB8888(&bufferB, &bufferA, saturationMatrix, saturationDivisor, nullptr, nullptr,
-                                  kvImageNoFlags);
+    frostBitmaps(bufferOf(a), bufferOf(b), picture.scale());
     UIGraphicsEndImageContext();
     std::shared_ptr<UIImage> effect = UIGraphicsGetImageFromCurrentImageContext();
     UIGraphicsEndImageContext();
@@ -71,6 +65,22 @@ std::shared_ptr<UIImage> blurredAndSaturated(const UIImage& picture, CGSize size
 }
 
 }  // namespace
+
+void frostBitmaps(const vImage_Buffer& a, const vImage_Buffer& b, double scale)
+{
+    std::uint32_t side = boxKernelSide(scale);
+    // One temporary buffer serves the three passes, which all ask for the same size.
+    vImage_Error size = vImageBoxConvolve_ARGB8888(&a, &b, nullptr, 0, 0, side, side, nullptr,
+                                                   kvImageEdgeExtend | kvImageGetTempBufferSize);
+    if (size < 0) {
+        return;
+    }
+    auto temporary = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    vImageBoxConvolve_ARGB8888(&a, &b, temporary.get(), 0, 0, side, side, nullptr, kvImageEdgeExtend);
+    vImageBoxConvolve_ARGB8888(&b, &a, temporary.get(), 0, 0, side, side, nullptr, kvImageEdgeExtend);
+    vImageBoxConvolve_ARGB8888(&a, &b, temporary.get(), 0, 0, side, side, nullptr, kvImageEdgeExtend);
+    vImageMatrixMultiply_ARGB8888(&b, &a, saturationMatrix, saturationDivisor, nullptr, nullptr, kvImageNoFlags);
+}
 
 std::shared_ptr<UIImage> frostedSnapshot(const UIImage& picture)
 {
