@@ -19,18 +19,22 @@ using SignedWords = std::int32_t __attribute__((vector_size(lanes * 4)));
 using Floats = float __attribute__((vector_size(lanes * 4)));
 using Bytes = std::uint8_t __attribute__((vector_size(lanes)));
 
-// A pixel's four sums, and one sum for each of the lanes above.
+// A pixel's four sums, one sum for each of the lanes above, and a run of pixels' sums with the bytes they come from.
 template <class Sum>
 struct SumVectors;
 template <>
 struct SumVectors<std::uint16_t> {
     using Pixel = std::uint16_t __attribute__((vector_size(8)));
     using Lanes = std::uint16_t __attribute__((vector_size(lanes * 2)));
+    using Run = std::uint16_t __attribute__((vector_size(64)));
+    using RunBytes = std::uint8_t __attribute__((vector_size(32)));
 };
 template <>
 struct SumVectors<std::uint32_t> {
     using Pixel = std::uint32_t __attribute__((vector_size(16)));
     using Lanes = Words;
+    using Run = Words;
+    using RunBytes = Bytes;
 };
 
 // Wide vectors only pass between always-inlined helpers, never across a call, so their ABI cannot matter; a helper
@@ -51,23 +55,70 @@ template <class T>
     std::memcpy(to, &value, sizeof value);
 }
 
+// Lane i takes lane i - shift, or zero below it.
+template <class Vector>
+[[gnu::always_inline]] constexpr Vector shiftedUp(int shift)
+{
+    Vector mask = {};
+    constexpr int count = sizeof(Vector) / sizeof(mask[0]);
+    for (int lane = 0; lane < count; ++lane) {
+        mask[lane] = lane >= shift ? lane - shift : count;
+    }
+    return mask;
+}
+
+// Every lane takes the corresponding channel of the last pixel.
+template <class Vector>
+[[gnu::always_inline]] constexpr Vector lastPixel()
+{
+    Vector mask = {};
+    constexpr int count = sizeof(Vector) / sizeof(mask[0]);
+    for (int lane = 0; lane < count; ++lane) {
+        mask[lane] = count - 4 + lane % 4;
+    }
+    return mask;
+}
+
+// Each step's sums are the last ones plus what entered minus what left. The differences of a whole run of pixels
+// are taken at once and added up by a prefix sum across the vector; modular arithmetic is exact since every
+// true sum fits.
 template <class Sum>
 [[gnu::always_inline]] inline void slideRowLoop(const std::uint8_t* padded, long kernelWidth, long width, Sum* sums)
 {
     using Pixel = typename SumVectors<Sum>::Pixel;
+    using Run = typename SumVectors<Sum>::Run;
+    using RunBytes = typename SumVectors<Sum>::RunBytes;
+    constexpr long runLanes = sizeof(Run) / sizeof(Sum);
     using PixelBytes = std::uint8_t __attribute__((vector_size(4)));
     Pixel sum = {};
     for (long j = 0; j < kernelWidth; ++j) {
         sum += __builtin_convertvector(load<PixelBytes>(padded + j * 4), Pixel);
     }
-    const std::uint8_t* leaving = padded;
-    const std::uint8_t* entering = padded + kernelWidth * 4;
-    for (long x = 0; x + 1 < width; ++x, leaving += 4, entering += 4) {
-        store(sums + x * 4, sum);
-        sum += __builtin_convertvector(load<PixelBytes>(entering), Pixel);
-        sum -= __builtin_convertvector(load<PixelBytes>(leaving), Pixel);
+    store(sums, sum);
+    Run carry;
+    for (long lane = 0; lane < runLanes; ++lane) {
+        carry[lane] = sum[lane % 4];
     }
-    store(sums + (width - 1) * 4, sum);
+    constexpr Run zero = {};
+    long x = 0;
+    for (; x + runLanes / 4 <= width - 1; x += runLanes / 4) {
+        Run run = __builtin_convertvector(load<RunBytes>(padded + (x + kernelWidth) * 4), Run) -
+                  __builtin_convertvector(load<RunBytes>(padded + x * 4), Run);
+        for (int shift = 4; shift < runLanes; shift *= 2) {
+            run += __builtin_shuffle(run, zero, shiftedUp<Run>(shift));
+        }
+        run += carry;
+        store(sums + (x + 1) * 4, run);
+        carry = __builtin_shuffle(run, lastPixel<Run>());
+    }
+    for (long lane = 0; lane < 4; ++lane) {
+        sum[lane] = carry[lane];
+    }
+    for (; x + 1 < width; ++x) {
+        sum += __builtin_convertvector(load<PixelBytes>(padded + (x + kernelWidth) * 4), Pixel);
+        sum -= __builtin_convertvector(load<PixelBytes>(padded + x * 4), Pixel);
+        store(sums + (x + 1) * 4, sum);
+    }
 }
 
 template <class Sum, bool divide, bool leave>

@@ -152,12 +152,13 @@ struct BoxCase {
     int kernel;
 };
 
-// Large kernels over pictures narrower and shorter than them, and pictures whose rows do not fill whole vectors.
+// Large kernels over pictures narrower and shorter than them, pictures whose rows do not fill whole vectors, and a
+// kernel too wide for 16-bit row sums and too large for single-precision means.
 TEST(vImageAgainstReference, EdgeExtendBoxBlurIsTheRoundedWindowMeanBitForBit)
 {
     const std::uint8_t background[4] = {};
     for (BoxCase box : {BoxCase{37, 29, 3}, BoxCase{61, 90, 57}, BoxCase{23, 130, 113}, BoxCase{18, 200, 169}, BoxCase{70, 180, 169},
-                        BoxCase{5, 3, 9}}) {
+                        BoxCase{5, 3, 9}, BoxCase{30, 12, 301}}) {
         for (const std::string& kind : kinds) {
             Picture from = picture(kind, box.width, box.height);
             std::vector<std::uint8_t> to(from.rgba.size());
