@@ -93,5 +93,26 @@ TEST_F(FrostedSnapshotTest, AUniformColourComesOutSaturatedThenVeiledEverywhere)
     EXPECT_EQ(veiled(saturated(grey)), veiled(grey));
 }
 
+// The snapshot stays upright, and the blur repeats the picture's edge instead of fading into a dark border.
+TEST_F(FrostedSnapshotTest, StaysUprightWithoutADarkBorder)
+{
+    int width = 60;
+    int height = 400;
+    auto picture = uniformPicture(width, height, 1, {250, 250, 250, 255});
+    std::vector<std::uint8_t> rgba = picture->rgba();
+    for (std::size_t i = 0; i < rgba.size() / 4 / 2 * 4; i += 4) {
+        rgba[i] = 255;
+        rgba[i + 1] = 0;
+        rgba[i + 2] = 0;
+    }
+    auto frosted = frostedSnapshot(*device::objc::create<uikit::UIImage>(width, height, 1, std::move(rgba)));
+    ASSERT_NE(frosted, nullptr);
+    Rgba top = at(*frosted, 0, 0);
+    Rgba bottom = at(*frosted, width - 1, height - 1);
+    EXPECT_GT(top[0], 240) << "red at the top";
+    EXPECT_LT(top[1], 60);
+    expectNear(bottom, veiled(saturated({250, 250, 250, 255})), "the light bottom edge keeps its colour");
+}
+
 }  // namespace
 }  // namespace velmora::protection
