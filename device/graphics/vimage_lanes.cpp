@@ -90,8 +90,16 @@ template <class Sum>
     using RunBytes = typename SumVectors<Sum>::RunBytes;
     constexpr long runLanes = sizeof(Run) / sizeof(Sum);
     using PixelBytes = std::uint8_t __attribute__((vector_size(4)));
+    Run window = {};
+    long j = 0;
+    for (; j + runLanes / 4 <= kernelWidth; j += runLanes / 4) {
+        window += __builtin_convertvector(load<RunBytes>(padded + j * 4), Run);
+    }
     Pixel sum = {};
-    for (long j = 0; j < kernelWidth; ++j) {
+    for (long lane = 0; lane < runLanes; ++lane) {
+        sum[lane % 4] += window[lane];
+    }
+    for (; j < kernelWidth; ++j) {
         sum += __builtin_convertvector(load<PixelBytes>(padded + j * 4), Pixel);
     }
     store(sums, sum);
@@ -170,16 +178,6 @@ template <class Sum>
     }
 }
 
-// Every lane of a pixel takes channel i of that pixel.
-[[gnu::always_inline]] constexpr SignedWords channelOf(int i)
-{
-    SignedWords mask = {};
-    for (std::size_t lane = 0; lane < lanes; ++lane) {
-        mask[lane] = static_cast<std::int32_t>(lane / 4 * 4) + i;
-    }
-    return mask;
-}
-
 std::uint8_t clampToByte(std::int32_t value)
 {
     return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
@@ -215,29 +213,30 @@ VIMAGE_WIDEST void slideColumns(const std::uint32_t* entering, const std::uint32
     slideColumnsAny(entering, leaving, columns, count, divider, out);
 }
 
+// Sixteen pixels at a time, each a 32-bit word: every channel is taken out by a shift, so that the matrix is
+// plain lane-wise arithmetic, and the results go back in the same way.
 VIMAGE_WIDEST void multiplyRow(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels,
                                const std::int32_t matrix[16], const std::int32_t bias[4], int shift)
 {
-    SignedWords weights[4];
-    SignedWords biases;
-    for (std::size_t lane = 0; lane < lanes; ++lane) {
-        for (int i = 0; i < 4; ++i) {
-            weights[i][lane] = matrix[i * 4 + lane % 4];
-        }
-        biases[lane] = bias[lane % 4];
-    }
     std::size_t x = 0;
-    for (; x + lanes / 4 <= pixels; x += lanes / 4) {
-        SignedWords channels = __builtin_convertvector(load<Bytes>(in + x * 4), SignedWords);
-        SignedWords sum = biases;
-        sum += __builtin_shuffle(channels, channelOf(0)) * weights[0];
-        sum += __builtin_shuffle(channels, channelOf(1)) * weights[1];
-        sum += __builtin_shuffle(channels, channelOf(2)) * weights[2];
-        sum += __builtin_shuffle(channels, channelOf(3)) * weights[3];
-        sum >>= shift;
-        sum = sum < 0 ? 0 : sum;
-        sum = sum > 255 ? 255 : sum;
-        store(out + x * 4, __builtin_convertvector(sum, Bytes));
+    for (; x + lanes <= pixels; x += lanes) {
+        auto words = load<SignedWords>(in + x * 4);
+        SignedWords channels[4];
+        for (int i = 0; i < 4; ++i) {
+            channels[i] = (words >> (8 * i)) & 255;
+        }
+        SignedWords result = {};
+        for (int j = 0; j < 4; ++j) {
+            SignedWords sum = channels[0] * matrix[j] + bias[j];
+            for (int i = 1; i < 4; ++i) {
+                sum += channels[i] * matrix[i * 4 + j];
+            }
+            sum >>= shift;
+            sum = sum < 0 ? 0 : sum;
+            sum = sum > 255 ? 255 : sum;
+            result |= sum << (8 * j);
+        }
+        store(out + x * 4, result);
     }
     for (; x < pixels; ++x) {
         std::int32_t channels[4] = {in[x * 4], in[x * 4 + 1], in[x * 4 + 2], in[x * 4 + 3]};
