@@ -184,7 +184,7 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
 template <class Sum>
 long stripWidth(const Geometry& g)
 {
-    constexpr long ringBudget = 512 * 1024;
+    constexpr long ringBudget = 1024 * 1024;
     long perColumn = (2 * g.radiusY + 4) * 4 * static_cast<long>(sizeof(Sum));
     long widest = std::max(64L, ringBudget / perColumn);
     long strips = (g.width + widest - 1) / widest;
