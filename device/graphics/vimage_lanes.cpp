@@ -67,6 +67,18 @@ template <class Vector>
     return mask;
 }
 
+// Lane i takes lane i + shift, or zero above the top.
+template <class Vector>
+[[gnu::always_inline]] constexpr Vector shiftedDown(int shift)
+{
+    Vector mask = {};
+    constexpr int count = sizeof(Vector) / sizeof(mask[0]);
+    for (int lane = 0; lane < count; ++lane) {
+        mask[lane] = lane + shift < count ? lane + shift : count;
+    }
+    return mask;
+}
+
 // Every lane takes the corresponding channel of the last pixel.
 template <class Vector>
 [[gnu::always_inline]] constexpr Vector lastPixel()
@@ -90,15 +102,17 @@ template <class Sum>
     using RunBytes = typename SumVectors<Sum>::RunBytes;
     constexpr long runLanes = sizeof(Run) / sizeof(Sum);
     using PixelBytes = std::uint8_t __attribute__((vector_size(4)));
+    constexpr Run zero = {};
     Run window = {};
     long j = 0;
     for (; j + runLanes / 4 <= kernelWidth; j += runLanes / 4) {
         window += __builtin_convertvector(load<RunBytes>(padded + j * 4), Run);
     }
-    Pixel sum = {};
-    for (long lane = 0; lane < runLanes; ++lane) {
-        sum[lane % 4] += window[lane];
+    for (int shift = runLanes / 2; shift >= 4; shift /= 2) {
+        window += __builtin_shuffle(window, zero, shiftedDown<Run>(shift));
     }
+    Pixel sum;
+    std::memcpy(&sum, &window, sizeof sum);
     for (; j < kernelWidth; ++j) {
         sum += __builtin_convertvector(load<PixelBytes>(padded + j * 4), Pixel);
     }
@@ -107,7 +121,6 @@ template <class Sum>
     for (long lane = 0; lane < runLanes; ++lane) {
         carry[lane] = sum[lane % 4];
     }
-    constexpr Run zero = {};
     long x = 0;
     for (; x + runLanes / 4 <= width - 1; x += runLanes / 4) {
         Run run = __builtin_convertvector(load<RunBytes>(padded + (x + kernelWidth) * 4), Run) -
