@@ -1,5 +1,6 @@
 #include "device/graphics/vimage_lanes.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -232,7 +233,8 @@ VIMAGE_WIDEST void multiplyRow(const std::uint8_t* in, std::uint8_t* out, std::s
                                const std::int32_t matrix[16], const std::int32_t bias[4], int shift)
 {
     std::size_t x = 0;
-    for (; x + lanes <= pixels; x += lanes) {
+    // Channel i is the word's byte i only where the low byte comes first in memory.
+    for (; std::endian::native == std::endian::little && x + lanes <= pixels; x += lanes) {
         auto words = load<SignedWords>(in + x * 4);
         SignedWords channels[4];
         for (int i = 0; i < 4; ++i) {
