@@ -179,41 +179,6 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
     }
 }
 
-// Columns go in strips narrow enough that a strip's ring of row sums stays in the processor's second-level cache:
-// a row leaves the window long after it entered, and fetching it from memory would cost more than the sums.
-template <class Sum>
-long stripWidth(const Geometry& g)
-{
-    constexpr long ringBudget = 1024 * 1024;
-    long perColumn = (2 * g.radiusY + 4) * 4 * static_cast<long>(sizeof(Sum));
-    long widest = std::max(64L, ringBudget / perColumn);
-    long strips = (g.width + widest - 1) / widest;
-    return std::max(1L, (g.width + strips - 1) / strips);
-}
-
-template <class Sum>
-std::size_t stripScratchSize(Geometry g)
-{
-    g.width = stripWidth<Sum>(g);
-    return scratchSize<Sum>(g);
-}
-
-template <class Sum>
-void convolveInStrips(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& dest, EdgeStyle style,
-                      const std::uint8_t* background, std::uint8_t* scratch)
-{
-    long width = stripWidth<Sum>(g);
-    for (long x = 0; x < g.width; x += width) {
-        Geometry strip = g;
-        strip.width = std::min(width, g.width - x);
-        strip.offsetX = g.offsetX + x;
-        vImage_Buffer stripDest = dest;
-        stripDest.data = static_cast<std::uint8_t*>(dest.data) + x * 4;
-        stripDest.width = static_cast<vImagePixelCount>(strip.width);
-        convolve<Sum>(strip, src, stripDest, style, background, scratch);
-    }
-}
-
 }  // namespace
 
 vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_Buffer* dest, void* tempBuffer,
@@ -258,7 +223,7 @@ vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_B
     g.radiusX = kernel_width / 2;
     g.radiusY = kernel_height / 2;
     bool narrowSums = kernel_width * 255 <= UINT16_MAX;
-    std::size_t size = narrowSums ? stripScratchSize<std::uint16_t>(g) : stripScratchSize<std::uint32_t>(g);
+    std::size_t size = narrowSums ? scratchSize<std::uint16_t>(g) : scratchSize<std::uint32_t>(g);
     if (flags & kvImageGetTempBufferSize) {
         return static_cast<vImage_Error>(size);
     }
@@ -275,9 +240,9 @@ vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_B
     }
     scratch += -reinterpret_cast<std::uintptr_t>(scratch) % 64;
     if (narrowSums) {
-        convolveInStrips<std::uint16_t>(g, *src, *dest, style, backgroundColor, scratch);
+        convolve<std::uint16_t>(g, *src, *dest, style, backgroundColor, scratch);
     } else {
-        convolveInStrips<std::uint32_t>(g, *src, *dest, style, backgroundColor, scratch);
+        convolve<std::uint32_t>(g, *src, *dest, style, backgroundColor, scratch);
     }
 
     if (style == EdgeStyle::CopyInPlace) {

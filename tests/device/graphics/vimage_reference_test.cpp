@@ -175,20 +175,6 @@ TEST(vImageAgainstReference, EdgeExtendBoxBlurIsTheRoundedWindowMeanBitForBit)
     }
 }
 
-// Rows wider than a strip of the blur's own: the strips meet without a seam.
-TEST(vImageAgainstReference, AWideRowIsBlurredInStripsWithoutSeams)
-{
-    const std::uint8_t background[4] = {};
-    Picture from = picture("noise", 800, 6, 3);
-    std::vector<std::uint8_t> to(from.rgba.size());
-    vImage_Buffer src = from.buffer();
-    vImage_Buffer dest{to.data(), src.height, src.width, src.rowBytes};
-    ASSERT_EQ(vImageBoxConvolve_ARGB8888(&src, &dest, nullptr, 0, 0, 169, 169, nullptr, kvImageEdgeExtend),
-              kvImageNoError);
-    auto expected = referenceBoxBlur(from, 0, 0, from.width, from.height, 169, 169, background, kvImageEdgeExtend);
-    EXPECT_EQ(firstDifference(to, expected, from.width), "");
-}
-
 TEST(vImageAgainstReference, EveryEdgeStyleAndRegionMatchesBitForBit)
 {
     const std::uint8_t background[4] = {10, 200, 30, 255};
