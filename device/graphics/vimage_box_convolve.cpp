@@ -142,8 +142,9 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
     auto sourceRow = [&](long row) { return srcBytes + static_cast<std::size_t>(row) * src.rowBytes; };
 
     if (style == EdgeStyle::Background || style == EdgeStyle::Truncate) {
+        long kernelWidth = 2 * g.radiusX + 1;
         for (std::size_t i = 0; i < rowLength; ++i) {
-            Sum outside = style == EdgeStyle::Background ? static_cast<Sum>(background[i % 4] * (2 * g.radiusX + 1)) : 0;
+            auto outside = static_cast<Sum>(style == EdgeStyle::Background ? background[i % 4] * kernelWidth : 0);
             rows.above()[i] = outside;
             rows.below()[i] = outside;
         }

@@ -155,8 +155,9 @@ template <class Sum, bool divide, bool leave>
             if constexpr (divide) {
                 Floats biased = __builtin_convertvector(column + divider->half, Floats);
                 SignedWords quotient = __builtin_convertvector(biased * divider->reciprocal, SignedWords);
-                Floats remainder = biased - __builtin_convertvector(quotient, Floats) * static_cast<float>(divider->area);
-                quotient -= remainder >= static_cast<float>(divider->area);
+                auto area = static_cast<float>(divider->area);
+                Floats remainder = biased - __builtin_convertvector(quotient, Floats) * area;
+                quotient -= remainder >= area;
                 store(out + i, __builtin_convertvector(quotient, Bytes));
             }
             column += __builtin_convertvector(load<SumLanes>(entering + i), Words);

@@ -19,7 +19,11 @@ struct Picture {
     std::vector<std::uint8_t> rgba;
 
     std::uint8_t at(int x, int y, int c) const { return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + c]; }
-    vImage_Buffer buffer() { return {rgba.data(), static_cast<vImagePixelCount>(height), static_cast<vImagePixelCount>(width), static_cast<std::size_t>(width) * 4}; }
+    vImage_Buffer buffer()
+    {
+        return {rgba.data(), static_cast<vImagePixelCount>(height), static_cast<vImagePixelCount>(width),
+                static_cast<std::size_t>(width) * 4};
+    }
 };
 
 // Premultiplied, as a bitmap context holds them: no colour channel above the alpha.
@@ -157,8 +161,8 @@ struct BoxCase {
 TEST(vImageAgainstReference, EdgeExtendBoxBlurIsTheRoundedWindowMeanBitForBit)
 {
     const std::uint8_t background[4] = {};
-    for (BoxCase box : {BoxCase{37, 29, 3}, BoxCase{61, 90, 57}, BoxCase{23, 130, 113}, BoxCase{18, 200, 169}, BoxCase{70, 180, 169},
-                        BoxCase{5, 3, 9}, BoxCase{30, 12, 301}}) {
+    for (BoxCase box : {BoxCase{37, 29, 3}, BoxCase{61, 90, 57}, BoxCase{23, 130, 113}, BoxCase{18, 200, 169},
+                        BoxCase{70, 180, 169}, BoxCase{5, 3, 9}, BoxCase{30, 12, 301}}) {
         for (const std::string& kind : kinds) {
             Picture from = picture(kind, box.width, box.height);
             std::vector<std::uint8_t> to(from.rgba.size());

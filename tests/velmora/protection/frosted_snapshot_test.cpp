@@ -35,7 +35,9 @@ std::shared_ptr<uikit::UIImage> uniformPicture(int width, int height, double sca
 // What saturating a colour does, channel by channel, in 1/256ths rounded to nearest and clamped.
 Rgba saturated(Rgba colour)
 {
-    auto channel = [&](int r, int g, int b) { return std::clamp((r * colour[0] + g * colour[1] + b * colour[2] + 128) >> 8, 0, 255); };
+    auto channel = [&](int r, int g, int b) {
+        return std::clamp((r * colour[0] + g * colour[1] + b * colour[2] + 128) >> 8, 0, 255);
+    };
     return {channel(417, -146, -15), channel(-44, 314, -15), channel(-44, -146, 446), colour[3]};
 }
 
