@@ -41,7 +41,7 @@ void fill(uikit::UIView& view)
 void empty(uikit::UIView& view)
 {
     view.setBackgroundColor(uikit::UIColor::clearColor());
-    view.layer().borderWidth = 1.5;
+    view.layer().borderWidth = kRingBorderWidth;
 }
 
 uikit::UIView& dot(uikit::UIView& content, std::size_t index)
@@ -120,7 +120,7 @@ void buttonPressed(objc::id self, objc::SEL, objc::id button)
 {
     auto* key = dynamic_cast<uikit::UIView*>(button);
     uikit::UIView* content = key ? key->superview() : nullptr;
-    if (!content || key->subviews().empty()) {
+    if (!content || content->subviews().size() <= kCancelLabelIndex || key->subviews().empty()) {
         return;
     }
     uikit::AudioServicesPlaySystemSound(kKeyClick);
@@ -162,7 +162,7 @@ void dismissPassController(objc::id self, objc::SEL, objc::id recognizer)
     auto* tap = dynamic_cast<uikit::UIGestureRecognizer*>(recognizer);
     auto* label = tap ? dynamic_cast<uikit::UILabel*>(tap->view()) : nullptr;
     uikit::UIView* content = label ? label->superview() : nullptr;
-    if (!content) {
+    if (!content || content->subviews().size() <= kCancelLabelIndex) {
         return;
     }
     auto& digits = core::sharedState().digitBuffer;

@@ -67,8 +67,12 @@ Metrics metricsFor(uikit::CGSize size)
     } else if (int number = core::deviceNumber(); number == 5 || number == 6) {
         top = 40;
     }
-    return {size.width,          size.height,        top, tablet ? 17.0 : 14.0, tablet ? 81.0 : 76.0,
-            size.height < kTallScreenHeight ? 120.0 : 135.0};
+    return {.width = size.width,
+            .height = size.height,
+            .top = top,
+            .dot = tablet ? 17.0 : 14.0,
+            .key = tablet ? 81.0 : 76.0,
+            .rowBase = size.height < kTallScreenHeight ? 120.0 : 135.0};
 }
 
 uikit::UIColor hairlineColor()
@@ -80,7 +84,7 @@ void makeRing(uikit::UIView& view)
 {
     view.setBackgroundColor(uikit::UIColor::clearColor());
     view.layer().cornerRadius = view.frame().width() / 2;
-    view.layer().borderWidth = 1.5;
+    view.layer().borderWidth = kRingBorderWidth;
     view.layer().borderColor = hairlineColor();
 }
 

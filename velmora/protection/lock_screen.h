@@ -14,6 +14,8 @@ inline constexpr std::size_t kDotCount = 4;
 inline constexpr std::size_t kFirstKeyIndex = kFirstDotIndex + kDotCount;
 inline constexpr std::size_t kKeyCount = 10;
 inline constexpr std::size_t kCancelLabelIndex = kFirstKeyIndex + kKeyCount;
+// The hairline of an empty dot or key; a filled one has none.
+inline constexpr double kRingBorderWidth = 1.5;
 
 // Covers the screen with a frosted picture of itself and a passcode keypad whose keys and cancel label send
 // their actions to the root list controller.

@@ -1,6 +1,5 @@
 #include "tests/velmora/pane/pane_sim.h"
 
-#include "device/foundation/run_loop.h"
 #include "device/uikit/application.h"
 #include "device/uikit/label.h"
 #include "device/uikit/touchscreen.h"
