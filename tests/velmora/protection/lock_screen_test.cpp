@@ -94,7 +94,7 @@ protected:
 
 TEST_F(LockScreenTest, ProtectedEntriesOpenOnlyWithTheRightCodeInEveryShapeOfTheList)
 {
-    expectEveryProtectedEntryGuarded({"Wi-Fi", "General", "Privacy", "Music", "Vimeo"}, "back\n");
+    expectEveryProtectedEntryGuarded({"Wi-Fi", "General", "Privacy", "Music"}, "back\n");
 }
 
 // A tablet's screen takes long to frost, so it checks the rows the shapes move most: the list's first and one
