@@ -167,7 +167,11 @@ std::vector<Target> screenTargets()
         std::vector<Target> found;
         walk(*layer, seen, [&](UIView& view) {
             if (auto* button = dynamic_cast<device::uikit::UIButton*>(&view)) {
-                if (!button->title().empty() && isOnScreen(view, window) && uncovered(view, view, window)) {
+                // A button without a title is named by the labels it holds, as a keypad's keys are.
+                if (button->title().empty()) {
+                    return false;
+                }
+                if (isOnScreen(view, window) && uncovered(view, view, window)) {
                     found.push_back({button->title(), &view});
                 }
                 return true;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,13 @@ enum class PageList : std::size_t {
 
 inline constexpr std::size_t kPageListCount = static_cast<std::size_t>(PageList::Test) + 1;
 
+// The protected row whose selection the lock screen re-sends once the right passcode is typed.
+struct PendingSelection {
+    std::weak_ptr<device::objc::Object> tableView;
+    std::int32_t row = 0;
+    std::int32_t section = 0;
+};
+
 // Process-wide state shared by every part of the library. Everything runs on the host's main thread,
 // so nothing here is locked. It lives as long as the process: no controller's end releases it.
 struct SharedState {
@@ -76,6 +84,12 @@ struct SharedState {
     // The number the next created tag receives.
     std::int32_t nextTagNumber = 0;
     std::vector<std::string> supported;
+
+    PendingSelection pendingSelection;
+    // Lets the next selection through the gate: set by the keypad just before it re-sends one.
+    bool unlockGranted = false;
+    // The digits typed on the lock screen; absent until its first key press and after it closes.
+    std::optional<std::vector<std::string>> digitBuffer;
 
     std::array<std::shared_ptr<EntryList>, kPageListCount> pageLists;
     std::map<std::string, std::shared_ptr<EntryList>> pageDictionary;

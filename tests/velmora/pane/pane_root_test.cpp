@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 
+#include "device/foundation/run_loop.h"
 #include "device/objc/message.h"
 #include "device/uikit/label.h"
 #include "device/uikit/navigation_controller.h"
@@ -59,6 +60,8 @@ protected:
         // Opened as a person opens it, through the library's entry at the end of the root list.
         objc::msgSend<void>(m_root.get(), "tableView:didSelectRowAtIndexPath:", m_root->table(),
                             uikit::NSIndexPath{m_root->numberOfGroups() - 1, 0});
+        // The selection gate lets the host open a row once the row's swipe buttons have slid away.
+        device::foundation::RunLoop::main().advance(0.25);
         m_pane = std::dynamic_pointer_cast<PSListController>(
             m_navigation->topViewController()->retained<uikit::UIViewController>());
         ASSERT_TRUE(m_pane);
