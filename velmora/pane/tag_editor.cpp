@@ -14,7 +14,6 @@
 
 #include "device/foundation/file_manager.h"
 #include "device/objc/class_builder.h"
-#include "device/uikit/screen.h"
 
 namespace velmora::pane {
 
@@ -105,12 +104,7 @@ core::Entry FolderTagController::memberSwitch(const core::Entry& entry)
                               {"setFolderSpecifierValue:forSpecifier:", "isSpecifierInFolder:"});
     std::string identifier = entry->identifier().value_or("");
     row->setPropertyForKey(identifier, "identifier");
-    auto icon = entry->objectProperty<device::uikit::UIImage>("iconImage");
-    if (!icon) {
-        icon = device::uikit::UIImage::_applicationIconImageForBundleIdentifier(
-            identifier, 0, device::uikit::UIScreen::mainScreen().scale());
-    }
-    setIcon(row, icon);
+    setIcon(row, entryIcon(*entry));
     return row;
 }
 
