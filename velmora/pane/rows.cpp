@@ -61,6 +61,13 @@ std::shared_ptr<device::uikit::UIImage> entryIcon(const PSSpecifier& entry)
         entry.identifier().value_or(""), 0, device::uikit::UIScreen::mainScreen().scale());
 }
 
+core::Entry entrySwitch(const PSSpecifier& entry, objc::id target, RowAccessors accessors)
+{
+    core::Entry row = makeRow(entry.nameOrEmpty(), target, "PSSwitchCell", accessors);
+    setIcon(row, entryIcon(entry));
+    return row;
+}
+
 std::shared_ptr<device::uikit::UIImage> imageAtPath(std::string_view path)
 {
     return path.empty() ? nullptr : device::uikit::UIImage::imageWithContentsOfFile(path);

@@ -100,11 +100,8 @@ void FolderTagController::buildRows(core::EntryList& list)
 
 core::Entry FolderTagController::memberSwitch(const core::Entry& entry)
 {
-    core::Entry row = makeRow(entry->nameOrEmpty(), this, "PSSwitchCell",
-                              {"setFolderSpecifierValue:forSpecifier:", "isSpecifierInFolder:"});
-    std::string identifier = entry->identifier().value_or("");
-    row->setPropertyForKey(identifier, "identifier");
-    setIcon(row, entryIcon(*entry));
+    core::Entry row = entrySwitch(*entry, this, {"setFolderSpecifierValue:forSpecifier:", "isSpecifierInFolder:"});
+    row->setPropertyForKey(entry->identifier().value_or(""), "identifier");
     return row;
 }
 

@@ -35,18 +35,15 @@ void allSpecifiersController::buildRows(core::EntryList& list)
         if (entry->cellType() == device::preferences::PSGroupCell || entry->nameOrEmpty() == "Bluetooth") {
             continue;
         }
-        core::Entry row = pane::makeRow(entry->nameOrEmpty(), this, "PSSwitchCell", hide);
+        core::Entry row = pane::entrySwitch(*entry, this, hide);
         row->setPropertyForKey(entry->identifier().value_or(""), "identifier");
-        pane::setIcon(row, pane::entryIcon(*entry));
         list.push_back(row);
     }
 }
 
 PlistValue allSpecifiersController::isHidden(PSSpecifier* row)
 {
-    auto stored = store::load(store::Store::Hide);
-    auto found = stored.find(row->nameOrEmpty());
-    return found == stored.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Hide, row->nameOrEmpty());
 }
 
 void allSpecifiersController::setHideSpecifierValueForSpecifier(PlistValue value, PSSpecifier* row)
@@ -54,9 +51,7 @@ void allSpecifiersController::setHideSpecifierValueForSpecifier(PlistValue value
     auto keepAlive = retained<allSpecifiersController>();
     std::string name = row->nameOrEmpty();
     bool hidden = value.boolValue();
-    auto stored = store::load(store::Store::Hide);
-    stored[name] = PlistValue(hidden);
-    store::save(store::Store::Hide, stored);
+    store::storeValue(store::Store::Hide, name, hidden);
     // A stored order was arranged without the sections; once the dividers return it no longer fits.
     // It goes before the root list beside is rebuilt, so that list never shows it with dividers.
     if (name == Translator(store::options::kDividers) && !hidden) {

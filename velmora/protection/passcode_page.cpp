@@ -78,9 +78,7 @@ void passwordController::viewWillAppear(bool animated)
 
 PlistValue passwordController::enable(device::preferences::PSSpecifier*)
 {
-    auto stored = store::load(store::Store::Protected);
-    auto found = stored.find(std::string(store::keys::kProtectionEnabled));
-    return found == stored.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Protected, store::keys::kProtectionEnabled);
 }
 
 void passwordController::setEnable(PlistValue value, device::preferences::PSSpecifier*)
@@ -183,9 +181,7 @@ void passwordController::textFieldDidChange2(UITextField* field)
         return;
     }
     auto keepAlive = retained<passwordController>();
-    auto stored = store::load(store::Store::Protected);
-    stored[std::string(store::keys::kPassword)] = PlistValue(expected);
-    store::save(store::Store::Protected, stored);
+    store::storeValue(store::Store::Protected, store::keys::kPassword, expected);
     flow.typedNewCodes.clear();
     dismissEntryPrompt(*this);
 }

@@ -41,26 +41,19 @@ void protectionController::buildRows(core::EntryList& list)
     }
     for (const core::Entry& entry : root->specifiers()) {
         if (canBeProtected(*entry)) {
-            core::Entry row = pane::makeRow(entry->nameOrEmpty(), this, "PSSwitchCell",
-                                            {"setProtected:forSpecifier:", "isProtected:"});
-            pane::setIcon(row, pane::entryIcon(*entry));
-            list.push_back(row);
+            list.push_back(pane::entrySwitch(*entry, this, {"setProtected:forSpecifier:", "isProtected:"}));
         }
     }
 }
 
 PlistValue protectionController::isProtected(PSSpecifier* row)
 {
-    auto stored = store::load(store::Store::Protected);
-    auto found = stored.find(row->nameOrEmpty());
-    return found == stored.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Protected, row->nameOrEmpty());
 }
 
 void protectionController::setProtectedForSpecifier(PlistValue value, PSSpecifier* row)
 {
-    auto stored = store::load(store::Store::Protected);
-    stored[row->nameOrEmpty()] = PlistValue(value.boolValue());
-    store::save(store::Store::Protected, stored);
+    store::storeValue(store::Store::Protected, row->nameOrEmpty(), value.boolValue());
 }
 
 void registerProtectionController()
