@@ -102,9 +102,27 @@ void PSListController::reloadSpecifier(const PSSpecifier*)
     listChanged();
 }
 
-void PSListController::reloadSpecifierAtIndex(long)
+// Only that entry's row, or for a group only its section's texts, is shown afresh: the rest of the
+// table keeps what it shows, even where that no longer matches its getters.
+void PSListController::reloadSpecifierAtIndex(long index)
 {
-    listChanged();
+    if (!isViewLoaded() || !m_specifiers || index < 0 || index >= static_cast<long>(m_specifiers->size())) {
+        return;
+    }
+    auto entry = (*m_specifiers)[static_cast<std::size_t>(index)];
+    auto ranges = sections();
+    for (std::size_t s = 0; s < ranges.size(); ++s) {
+        const SectionRange& range = ranges[s];
+        auto row = static_cast<std::size_t>(index);
+        if (range.group == entry) {
+            table()->reloadTitlesOfSection(static_cast<long>(s));
+            return;
+        }
+        if (row >= range.firstRow && row < range.firstRow + range.rowCount) {
+            table()->reloadRowsAtIndexPaths({{static_cast<long>(s), static_cast<long>(row - range.firstRow)}});
+            return;
+        }
+    }
 }
 
 long PSListController::indexOfSpecifier(const PSSpecifier* specifier) const

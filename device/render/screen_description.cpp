@@ -148,7 +148,7 @@ uikit::CGRect intersection(const uikit::CGRect& a, const uikit::CGRect& b)
     return uikit::CGRectMake(minX, minY, std::max(0.0, maxX - minX), std::max(0.0, maxY - minY));
 }
 
-// A label counts when nothing hides it and it lies inside every scroll view that holds it.
+// A label counts when nothing hides it and it lies inside every view that holds it and clips.
 void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vector<std::string>& texts)
 {
     if (view.isHidden() || view.alpha() <= 0.01) {
@@ -162,7 +162,7 @@ void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vec
         label && !label->text().empty() && overlaps(frame, clip)) {
         texts.push_back(label->text());
     }
-    if (dynamic_cast<const uikit::UIScrollView*>(&view)) {
+    if (view.clipsToBounds()) {
         clip = intersection(clip, frame);
     }
     for (const auto& subview : view.subviews()) {
@@ -182,7 +182,9 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     if (controllers.modalNavigation) {
         modal.bar = describeBar(*content, controllers.modalNavigation);
     }
-    collectVisibleTexts(*content->view(), screen, modal.viewTexts);
+    uikit::UIView* presented = controllers.modal->view();
+    uikit::CGRect clip = presented->clipsToBounds() ? intersection(screen, presented->frameInWindow()) : screen;
+    collectVisibleTexts(*content->view(), clip, modal.viewTexts);
     if (dynamic_cast<preferences::PSListController*>(content)) {
         modal.page = describePage(content, controllers.modalNavigation);
     }

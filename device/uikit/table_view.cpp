@@ -123,43 +123,89 @@ void UITableView::reloadData()
     m_reloading = true;
     m_needsReload = false;
     clearLayout();
-    objc::id source = dataSource();
     long sections = askSectionCount();
     // A data source that built its list to answer the count is shown here; only changes made after
     // the count ask for another reload.
     m_needsReload = false;
     for (long s = 0; s < sections; ++s) {
         Section section;
-        section.header = askTitle("tableView:titleForHeaderInSection:", s);
-        section.footer = askTitle("tableView:titleForFooterInSection:", s);
         askHeaderView(section, s);
-        if (!section.headerView && section.header && !section.header->empty()) {
-            section.headerLabel = sectionLabel(*section.header);
-            addSubview(section.headerLabel);
-        }
+        askHeaderTitle(section, s);
         long rows = askRowCount(s);
         for (long r = 0; r < rows; ++r) {
-            auto cell = objc::msgSend<std::shared_ptr<UITableViewCell>>(source, "tableView:cellForRowAtIndexPath:", this,
-                                                                      NSIndexPath{s, r});
-            if (!cell) {
-                cell = objc::create<UITableViewCell>();
-                cell->setUp();
-            }
-            addSubview(cell);
-            if (m_editing) {
-                configureEditing(*cell, {s, r});
-            }
-            cell->setEditing(m_editing);
-            section.cells.push_back(cell);
+            section.cells.push_back(makeCell({s, r}));
         }
-        if (footerHeight(section.footer, frame().width()) > 0) {
-            section.footerLabel = sectionLabel(*section.footer);
-            section.footerLabel->setNumberOfLines(0);
-            addSubview(section.footerLabel);
-        }
+        askFooterTitle(section, s);
         m_sections.push_back(std::move(section));
     }
     m_reloading = false;
+    layoutRows();
+}
+
+std::shared_ptr<UITableViewCell> UITableView::makeCell(NSIndexPath indexPath)
+{
+    auto cell = objc::msgSend<std::shared_ptr<UITableViewCell>>(dataSource(), "tableView:cellForRowAtIndexPath:", this,
+                                                              indexPath);
+    if (!cell) {
+        cell = objc::create<UITableViewCell>();
+        cell->setUp();
+    }
+    addSubview(cell);
+    if (m_editing) {
+        configureEditing(*cell, indexPath);
+    }
+    cell->setEditing(m_editing);
+    return cell;
+}
+
+void UITableView::askHeaderTitle(Section& section, long index)
+{
+    section.header = askTitle("tableView:titleForHeaderInSection:", index);
+    if (!section.headerView && section.header && !section.header->empty()) {
+        section.headerLabel = sectionLabel(*section.header);
+        addSubview(section.headerLabel);
+    }
+}
+
+void UITableView::askFooterTitle(Section& section, long index)
+{
+    section.footer = askTitle("tableView:titleForFooterInSection:", index);
+    if (footerHeight(section.footer, frame().width()) > 0) {
+        section.footerLabel = sectionLabel(*section.footer);
+        section.footerLabel->setNumberOfLines(0);
+        addSubview(section.footerLabel);
+    }
+}
+
+void UITableView::reloadRowsAtIndexPaths(const std::vector<NSIndexPath>& indexPaths)
+{
+    reloadIfNeeded();
+    for (NSIndexPath indexPath : indexPaths) {
+        if (indexPath.row < 0 || indexPath.row >= numberOfRowsInSection(indexPath.section)) {
+            continue;
+        }
+        auto& cell = m_sections[static_cast<std::size_t>(indexPath.section)].cells[static_cast<std::size_t>(indexPath.row)];
+        cell->removeFromSuperview();
+        cell = makeCell(indexPath);
+    }
+    layoutRows();
+}
+
+void UITableView::reloadTitlesOfSection(long index)
+{
+    reloadIfNeeded();
+    if (index < 0 || index >= numberOfSections()) {
+        return;
+    }
+    Section& section = m_sections[static_cast<std::size_t>(index)];
+    for (auto* label : {&section.headerLabel, &section.footerLabel}) {
+        if (*label) {
+            (*label)->removeFromSuperview();
+            label->reset();
+        }
+    }
+    askHeaderTitle(section, index);
+    askFooterTitle(section, index);
     layoutRows();
 }
 

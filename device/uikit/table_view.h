@@ -54,6 +54,10 @@ public:
     // burst of list changes costs one reload.
     void setNeedsReload() { m_needsReload = true; }
     void reloadIfNeeded() const;
+    // Asks again for these rows' cells only; the other rows keep what they show.
+    void reloadRowsAtIndexPaths(const std::vector<NSIndexPath>& indexPaths);
+    // Asks again for one section's header and footer texts only.
+    void reloadTitlesOfSection(long section);
 
     long numberOfSections() const
     {
@@ -124,6 +128,9 @@ private:
     long askRowCount(long section) const;
     std::optional<std::string> askTitle(const char* selector, long section) const;
     void askHeaderView(Section& section, long index);
+    void askHeaderTitle(Section& section, long index);
+    void askFooterTitle(Section& section, long index);
+    std::shared_ptr<UITableViewCell> makeCell(NSIndexPath indexPath);
     void configureEditing(UITableViewCell& cell, NSIndexPath indexPath);
     void applyUpdates();
     void hideDeleteConfirmations();

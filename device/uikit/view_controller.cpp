@@ -106,6 +106,8 @@ void UIViewController::presentViewControllerAnimated(std::shared_ptr<UIViewContr
     if (controller->modalPresentationStyle() == UIModalPresentationStyle::FormSheet && screen.width() >= 768) {
         controller->viewShared()->setFrame(
             CGRectMake((screen.width() - 540) / 2, (screen.height() - 620) / 2, 540, 620));
+        // The sheet shows nothing beyond its edges, as its rounded corners need.
+        controller->view()->setClipsToBounds(true);
     } else {
         controller->viewShared()->setFrame(screen);
     }

@@ -13,7 +13,9 @@ using device::preferences::PSViewController;
 
 constexpr std::string_view kRootListClass = "PrefsListController";
 
-objc::Object* rootListAbove(PSViewController& page)
+}  // namespace
+
+PSViewController* rootListAbove(PSViewController& page)
 {
     objc::Class rootClass = objc::objc_getClass(kRootListClass);
     auto* controller = dynamic_cast<PSViewController*>(page.parentController());
@@ -25,8 +27,6 @@ objc::Object* rootListAbove(PSViewController& page)
     }
     return nullptr;
 }
-
-}  // namespace
 
 void rebuildRootListBeside(PSViewController& page)
 {

@@ -2,6 +2,7 @@
 
 #include "device/preferences/specifier.h"
 #include "device/preferences/table_cell.h"
+#include "device/uikit/screen.h"
 
 namespace velmora::pane {
 
@@ -49,6 +50,22 @@ void setIcon(core::Entry& row, std::shared_ptr<device::uikit::UIImage> image)
 void setAlignment(core::Entry& row, long long alignment)
 {
     row->setPropertyForKey(alignment, "alignment");
+}
+
+std::shared_ptr<device::uikit::UIImage> entryIcon(const PSSpecifier& entry)
+{
+    if (auto icon = entry.objectProperty<device::uikit::UIImage>("iconImage")) {
+        return icon;
+    }
+    return device::uikit::UIImage::_applicationIconImageForBundleIdentifier(
+        entry.identifier().value_or(""), 0, device::uikit::UIScreen::mainScreen().scale());
+}
+
+core::Entry entrySwitch(const PSSpecifier& entry, objc::id target, RowAccessors accessors)
+{
+    core::Entry row = makeRow(entry.nameOrEmpty(), target, "PSSwitchCell", accessors);
+    setIcon(row, entryIcon(entry));
+    return row;
 }
 
 std::shared_ptr<device::uikit::UIImage> imageAtPath(std::string_view path)

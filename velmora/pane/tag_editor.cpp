@@ -14,7 +14,6 @@
 
 #include "device/foundation/file_manager.h"
 #include "device/objc/class_builder.h"
-#include "device/uikit/screen.h"
 
 namespace velmora::pane {
 
@@ -101,16 +100,8 @@ void FolderTagController::buildRows(core::EntryList& list)
 
 core::Entry FolderTagController::memberSwitch(const core::Entry& entry)
 {
-    core::Entry row = makeRow(entry->nameOrEmpty(), this, "PSSwitchCell",
-                              {"setFolderSpecifierValue:forSpecifier:", "isSpecifierInFolder:"});
-    std::string identifier = entry->identifier().value_or("");
-    row->setPropertyForKey(identifier, "identifier");
-    auto icon = entry->objectProperty<device::uikit::UIImage>("iconImage");
-    if (!icon) {
-        icon = device::uikit::UIImage::_applicationIconImageForBundleIdentifier(
-            identifier, 0, device::uikit::UIScreen::mainScreen().scale());
-    }
-    setIcon(row, icon);
+    core::Entry row = entrySwitch(*entry, this, {"setFolderSpecifierValue:forSpecifier:", "isSpecifierInFolder:"});
+    row->setPropertyForKey(entry->identifier().value_or(""), "identifier");
     return row;
 }
 

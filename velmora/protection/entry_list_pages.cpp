@@ -1,13 +1,16 @@
 #include "velmora/protection/entry_list_pages.h"
 
-#include "device/objc/class_builder.h"
+#include "velmora/protection/hidden_entries_page.h"
+#include "velmora/protection/passcode_page.h"
+#include "velmora/protection/protected_entries_page.h"
 
 namespace velmora::protection {
 
 void registerEntryListPages()
 {
-    device::objc::ClassBuilder<allSpecifiersController>(device::preferences::PSListController::className);
-    device::objc::ClassBuilder<protectionController>(device::preferences::PSListController::className);
+    registerPasswordController();
+    registerProtectionController();
+    registerAllSpecifiersController();
 }
 
 }  // namespace velmora::protection

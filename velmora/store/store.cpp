@@ -98,4 +98,18 @@ std::string decimalKey(long number)
     return std::to_string(number);
 }
 
+device::foundation::PlistValue storedValue(Store store, std::string_view key)
+{
+    auto contents = load(store);
+    auto found = contents.find(std::string(key));
+    return found == contents.end() ? device::foundation::PlistValue() : found->second;
+}
+
+bool storeValue(Store store, std::string_view key, device::foundation::PlistValue value)
+{
+    auto contents = load(store);
+    contents[std::string(key)] = std::move(value);
+    return save(store, contents);
+}
+
 }  // namespace velmora::store

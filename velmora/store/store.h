@@ -35,6 +35,10 @@ void moveTagPositionStore(std::string_view oldTagName, std::string_view newTagNa
 void removeTagPositionStore(std::string_view tagName);
 
 bool readBool(const PlistDictionary& dictionary, std::string_view key);
+// The value under key as stored, an empty one when absent (a switch shows that as off).
+device::foundation::PlistValue storedValue(Store store, std::string_view key);
+// Reads the whole store, sets one key and writes the whole store back.
+bool storeValue(Store store, std::string_view key, device::foundation::PlistValue value);
 // Anything but a string reads as the empty string.
 std::string readString(const PlistDictionary& dictionary, std::string_view key);
 
