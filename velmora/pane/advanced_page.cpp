@@ -69,18 +69,14 @@ void advancedController::viewWillAppear(bool animated)
 
 PlistValue advancedController::readPreference(device::preferences::PSSpecifier* row)
 {
-    auto advanced = store::load(store::Store::Advanced);
-    auto found = advanced.find(row->nameOrEmpty());
-    return found == advanced.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Advanced, row->nameOrEmpty());
 }
 
 void advancedController::setPreferenceForSpecifier(PlistValue value, device::preferences::PSSpecifier* row)
 {
     auto keepAlive = retained<advancedController>();
     std::string name = row->nameOrEmpty();
-    auto advanced = store::load(store::Store::Advanced);
-    advanced[name] = value;
-    store::save(store::Store::Advanced, advanced);
+    store::storeValue(store::Store::Advanced, name, value);
     core::sharedState().listIsCurrent = false;
     rebuildRootListBeside(*this);
     if (name == Translator(options::kTagsInPane)) {

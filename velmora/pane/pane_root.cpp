@@ -41,16 +41,12 @@ constexpr PaneLink kLinks[] = {
 
 PlistValue VelmoraController::isEnabledd(device::preferences::PSSpecifier*)
 {
-    auto enabled = store::load(store::Store::Enabled);
-    auto found = enabled.find(std::string(store::keys::kEnabled));
-    return found == enabled.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Enabled, store::keys::kEnabled);
 }
 
 void VelmoraController::setEnabled(PlistValue value, device::preferences::PSSpecifier*)
 {
-    auto enabled = store::load(store::Store::Enabled);
-    enabled[std::string(store::keys::kEnabled)] = value;
-    store::save(store::Store::Enabled, enabled);
+    store::storeValue(store::Store::Enabled, store::keys::kEnabled, value);
     reloadSpecs();
     core::sharedState().listIsCurrent = false;
     refreshRootListBeside(*this);

@@ -6,9 +6,7 @@ namespace velmora::pane {
 
 device::foundation::PlistValue scratchValue(std::string_view key)
 {
-    auto scratch = store::load(store::Store::Temp);
-    auto found = scratch.find(std::string(key));
-    return found == scratch.end() ? device::foundation::PlistValue() : found->second;
+    return store::storedValue(store::Store::Temp, key);
 }
 
 std::string scratchText(std::string_view key)
@@ -18,9 +16,7 @@ std::string scratchText(std::string_view key)
 
 void setScratchText(std::string_view key, std::string text)
 {
-    auto scratch = store::load(store::Store::Temp);
-    scratch[std::string(key)] = std::move(text);
-    store::save(store::Store::Temp, scratch);
+    store::storeValue(store::Store::Temp, key, std::move(text));
 }
 
 }  // namespace velmora::pane

@@ -90,9 +90,7 @@ void Theme::addButton()
 void Theme::SelectTheme()
 {
     auto keepAlive = retained<Theme>();
-    auto themes = store::load(store::Store::Theme);
-    themes[std::string(store::keys::kSelectedTheme)] = title();
-    if (!store::save(store::Store::Theme, themes)) {
+    if (!store::storeValue(store::Store::Theme, store::keys::kSelectedTheme, title())) {
         showNotSaved();
         return;
     }

@@ -140,10 +140,8 @@ void buttonPressed(objc::id self, objc::SEL, objc::id button)
     }
     std::string entered = std::accumulate(digits->begin(), digits->end(), std::string());
     digits->clear();
-    auto protectedStore = store::load(store::Store::Protected);
-    auto password = protectedStore.find("password");
-    const std::string* stored = password != protectedStore.end() ? password->second.string() : nullptr;
-    if (stored && *stored == entered) {
+    const auto stored = store::storedValue(store::Store::Protected, store::keys::kPassword);
+    if (stored.string() && *stored.string() == entered) {
         acceptCode(self, *content);
     } else {
         rejectCode(*content, *key);

@@ -3,6 +3,7 @@
 #include "velmora/core/translator.h"
 #include "velmora/pane/rows.h"
 #include "velmora/protection/entry_prompt.h"
+#include "velmora/protection/protection_settings.h"
 #include "velmora/store/store.h"
 
 #include "device/objc/class_builder.h"
@@ -69,9 +70,7 @@ void passwordController::buildRows(core::EntryList& list)
 void passwordController::viewWillAppear(bool animated)
 {
     PSListController::viewWillAppear(animated);
-    auto stored = store::load(store::Store::Protected);
-    if (!store::readString(stored, store::keys::kPassword).empty()
-        && store::readBool(stored, store::keys::kProtectionEnabled)) {
+    if (protectionIsActive(store::load(store::Store::Protected))) {
         presentEntryPrompt(*this, askForPasscode("dismiss", "textFieldDidChange:"));
     }
 }

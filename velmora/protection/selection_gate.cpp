@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 #include "velmora/protection/lock_screen.h"
+#include "velmora/protection/protection_settings.h"
 #include "velmora/store/store.h"
 
 #include "device/objc/message.h"
@@ -23,16 +24,7 @@ constexpr long kHideButtonTag = 1000;
 bool isProtected(const device::preferences::PSSpecifier& entry)
 {
     auto protectedStore = store::load(store::Store::Protected);
-    auto flag = [&](const std::string& key) {
-        auto found = protectedStore.find(key);
-        return found != protectedStore.end() && found->second.boolValue();
-    };
-    if (!flag(entry.nameOrEmpty()) || !flag("enable")) {
-        return false;
-    }
-    auto password = protectedStore.find("password");
-    const std::string* text = password != protectedStore.end() ? password->second.string() : nullptr;
-    return text && !text->empty();
+    return store::readBool(protectedStore, entry.nameOrEmpty()) && protectionIsActive(protectedStore);
 }
 
 // Closes any swipe buttons open on the tapped cell, then lets the host open the row once they are away.

@@ -35,9 +35,7 @@ PlistValue infoController::Version(PSSpecifier*)
 
 PlistValue infoController::getLanguage(PSSpecifier*)
 {
-    auto advanced = store::load(store::Store::Advanced);
-    auto found = advanced.find(std::string(store::keys::kLanguage));
-    return found == advanced.end() ? PlistValue() : found->second;
+    return store::storedValue(store::Store::Advanced, store::keys::kLanguage);
 }
 
 void infoController::buildRows(core::EntryList& list)
