@@ -34,15 +34,21 @@ PlistDictionary* record(PlistDictionary& tags, long number)
     return found == tags.end() ? nullptr : found->second.dictionary();
 }
 
-bool inAnotherTag(const PlistDictionary& tags, const std::string& title, const PSSpecifier& entry)
+// The records of the tags other than the one titled so.
+std::vector<PlistDictionary> otherTags(const PlistDictionary& tags, const std::string& title)
 {
-    for (const auto& tag : store::tagRecords(tags)) {
-        if (store::readString(tag, store::keys::kTagName) != title && entry.name()
-            && store::readBool(tag, *entry.name())) {
-            return true;
-        }
-    }
-    return false;
+    auto records = store::tagRecords(tags);
+    std::erase_if(records, [&title](const PlistDictionary& tag) {
+        return store::readString(tag, store::keys::kTagName) == title;
+    });
+    return records;
+}
+
+bool inAnyOf(const std::vector<PlistDictionary>& tags, const PSSpecifier& entry)
+{
+    return entry.name() && std::any_of(tags.begin(), tags.end(), [&entry](const PlistDictionary& tag) {
+               return store::readBool(tag, *entry.name());
+           });
 }
 
 // The records above the removed one move down a number, so the keys stay contiguous from 1.
@@ -83,10 +89,10 @@ void FolderTagController::buildRows(core::EntryList& list)
     list.push_back(groupWithFooter(Translator("change_icon")));
     list.push_back(makeRow(Translator("icon"), this, "PSLinkCell", {}, "IconController"));
     list.push_back(emptyGroup());
-    auto tags = store::load(store::Store::Tag);
+    auto others = otherTags(store::load(store::Store::Tag), title());
     for (const core::Entry& entry : core::sharedState().allEntries) {
         if (entry->isGroup() || entry->identifier() == kKeptOutOfTags || entry->name() == kNeverTagged
-            || inAnotherTag(tags, title(), *entry)) {
+            || inAnyOf(others, *entry)) {
             continue;
         }
         list.push_back(memberSwitch(entry));
