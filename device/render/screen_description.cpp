@@ -149,7 +149,7 @@ uikit::CGRect intersection(const uikit::CGRect& a, const uikit::CGRect& b)
 }
 
 // A label counts when nothing hides it and it lies inside every view that holds it and clips.
-void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vector<std::string>& texts)
+void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vector<PlacedText>& texts)
 {
     if (view.isHidden() || view.alpha() <= 0.01) {
         return;
@@ -160,7 +160,7 @@ void collectVisibleTexts(const uikit::UIView& view, uikit::CGRect clip, std::vec
     uikit::CGRect frame = view.frameInWindow();
     if (auto* label = dynamic_cast<const uikit::UILabel*>(&view);
         label && !label->text().empty() && overlaps(frame, clip)) {
-        texts.push_back(label->text());
+        texts.push_back({label->text(), frame});
     }
     if (view.clipsToBounds()) {
         clip = intersection(clip, frame);
@@ -179,12 +179,16 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     if (!content) {
         return modal;
     }
-    if (controllers.modalNavigation) {
+    if (controllers.modalNavigation && !controllers.modalNavigation->isNavigationBarHidden()) {
         modal.bar = describeBar(*content, controllers.modalNavigation);
     }
     uikit::UIView* presented = controllers.modal->view();
-    uikit::CGRect clip = presented->clipsToBounds() ? intersection(screen, presented->frameInWindow()) : screen;
-    collectVisibleTexts(*content->view(), clip, modal.viewTexts);
+    modal.area = presented->frameInWindow();
+    uikit::CGRect clip = presented->clipsToBounds() ? intersection(screen, modal.area) : screen;
+    collectVisibleTexts(*content->view(), clip, modal.placedTexts);
+    for (const auto& placed : modal.placedTexts) {
+        modal.viewTexts.push_back(placed.text);
+    }
     if (dynamic_cast<preferences::PSListController*>(content)) {
         modal.page = describePage(content, controllers.modalNavigation);
     }

@@ -47,12 +47,22 @@ struct PageDescription {
     std::vector<SectionDescription> sections;
 };
 
+// A visible label and where it lies on the screen, in window points.
+struct PlacedText {
+    std::string text;
+    uikit::CGRect frame;
+};
+
 struct ModalDescription {
     ModalStyle style = ModalStyle::FullScreen;
-    // None when the presented controller has no navigation bar.
+    // The presented view's frame in the window.
+    uikit::CGRect area;
+    // None when the presented controller has no navigation bar, or hides it.
     std::optional<NavigationBarDescription> bar;
     // Visible labels of the presented view, in view order.
     std::vector<std::string> viewTexts;
+    // The same labels with their frames, for a text rendering laid out as the screen is.
+    std::vector<PlacedText> placedTexts;
     // When the presented controller shows a list page.
     std::optional<PageDescription> page;
 

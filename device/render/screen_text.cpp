@@ -4,6 +4,7 @@
 #include "device/render/screen_text_canvas.h"
 #include "device/render/screen_text_overlays.h"
 #include "device/render/screen_text_page.h"
+#include "device/render/screen_text_placed.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ TextBlock modalContent(const ModalDescription& modal, int width)
         block.lines.push_back(ruleText(width));
     }
     block.lines.emplace_back();
-    TextBlock texts = renderCentredTexts(modal.viewTexts, width);
+    TextBlock texts = renderPlacedTexts(modal.placedTexts, modal.area, width);
     block.lines.insert(block.lines.end(), texts.lines.begin(), texts.lines.end());
     block.brokenTexts.insert(block.brokenTexts.end(), texts.brokenTexts.begin(), texts.brokenTexts.end());
     return block;

@@ -1,6 +1,7 @@
 #include "device/render/screen_text.h"
 #include "device/render/screen_text_width.h"
 
+#include <tuple>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -147,7 +148,9 @@ TEST(ScreenText, APresentedControllerIsFramedOverTheScreen)
 {
     ModalDescription modal;
     modal.bar = NavigationBarDescription{"Thank You!", std::nullopt, std::nullopt, "Done"};
+    modal.area = {{0, 0}, {320, 568}};
     modal.viewTexts = {"Welcome to the set-up"};
+    modal.placedTexts = {{"Welcome to the set-up", {{20, 100}, {280, 30}}}};
 
     ScreenDescription phone = phoneShowing(generalPage());
     phone.modal = modal;
@@ -167,6 +170,29 @@ TEST(ScreenText, APresentedControllerIsFramedOverTheScreen)
     EXPECT_THAT(linesOf(sheet.str()).front(), HasSubstr("Settings"));
     EXPECT_TRUE(sheet.contains("Thank You!"));
     EXPECT_THAT(sheet.str(), HasSubstr("┌"));
+}
+
+TEST(ScreenText, APresentedViewsLabelsStandWhereTheScreenHasThem)
+{
+    ModalDescription modal;
+    modal.area = {{0, 0}, {320, 568}};
+    // A keypad's row in view order 3, 1, 2, with the letters under two of the keys.
+    for (auto [text, x, y] : {std::tuple{"3", 230.0, 200.0}, {"1", 30.0, 200.0}, {"2", 130.0, 200.0},
+                              {"ABC", 130.0, 236.0}, {"DEF", 230.0, 236.0}}) {
+        modal.placedTexts.push_back({text, {{x, y}, {60, 40}}});
+    }
+    modal.placedTexts.push_back({"A heading far too long to share its line with anything else at all", {{0, 20}, {320, 30}}});
+    ScreenDescription phone = phoneShowing(generalPage());
+    phone.modal = modal;
+    ScreenText text(phone);
+    std::string digits = lineWith(text.str(), "1");
+    EXPECT_LT(digits.find('1'), digits.find('2'));
+    EXPECT_LT(digits.find('2'), digits.find('3'));
+    std::string letters = lineWith(text.str(), "ABC");
+    EXPECT_THAT(letters, HasSubstr("DEF"));
+    EXPECT_EQ(displayWidth(letters.substr(0, letters.find("ABC"))), displayWidth(digits.substr(0, digits.find('2'))) - 1)
+        << "each text centred under the one above it:\n" << text.str();
+    EXPECT_TRUE(text.contains("A heading far too long to share its line with anything else at all"));
 }
 
 TEST(ScreenText, AnAlertIsACentredBoxWithItsButtonsInARowForTwoAndStackedOtherwise)
