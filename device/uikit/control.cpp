@@ -35,17 +35,51 @@ bool UIControl::hasActionsForControlEvents(std::uint32_t events) const
     return false;
 }
 
+void UIControl::setEnabled(bool enabled)
+{
+    if (m_enabled != enabled) {
+        m_enabled = enabled;
+        stateDidChange();
+    }
+}
+
+void UIControl::setSelected(bool selected)
+{
+    if (m_selected != selected) {
+        m_selected = selected;
+        stateDidChange();
+    }
+}
+
+void UIControl::setHighlighted(bool highlighted)
+{
+    if (m_highlighted != highlighted) {
+        m_highlighted = highlighted;
+        stateDidChange();
+    }
+}
+
+std::uint32_t UIControl::state() const
+{
+    return (m_highlighted ? UIControlStateHighlighted : 0u) | (m_enabled ? 0u : UIControlStateDisabled)
+           | (m_selected ? UIControlStateSelected : 0u);
+}
+
 void UIControl::touchesBegan(UITouch&)
 {
     if (!m_enabled) {
         return;
     }
     m_tracking = true;
+    setHighlighted(true);
     sendActionsForControlEvents(UIControlEventTouchDown);
 }
 
-void UIControl::touchesMoved(UITouch&)
+void UIControl::touchesMoved(UITouch& touch)
 {
+    if (m_tracking) {
+        setHighlighted(pointInside(touch.locationInView(this)));
+    }
 }
 
 void UIControl::touchesEnded(UITouch& touch)
@@ -54,6 +88,7 @@ void UIControl::touchesEnded(UITouch& touch)
         return;
     }
     m_tracking = false;
+    setHighlighted(false);
     endTracking(pointInside(touch.locationInView(this)) ? TouchRelease::Inside : TouchRelease::Outside);
 }
 
@@ -61,6 +96,7 @@ void UIControl::touchesCancelled(UITouch&)
 {
     if (m_tracking) {
         m_tracking = false;
+        setHighlighted(false);
         sendActionsForControlEvents(UIControlEventTouchCancel);
     }
 }

@@ -19,11 +19,20 @@ enum UIControlEvents : std::uint32_t {
     UIControlEventEditingDidEnd = 1u << 18,
 };
 
+// A control's state: normal is no flag set. Looks are looked up by the exact state first.
+enum UIControlState : std::uint32_t {
+    UIControlStateNormal = 0,
+    UIControlStateHighlighted = 1u << 0,
+    UIControlStateDisabled = 1u << 1,
+    UIControlStateSelected = 1u << 2,
+};
+
 enum class TouchRelease { Inside, Outside };
 
 // A control tracks the touches that land on it instead of passing them on: touch-down when the
 // finger lands, then touch-up-inside or touch-up-outside when it lifts (inside its bounds or not),
-// or touch-cancel when a gesture recogniser takes the touch. A disabled control ignores touches.
+// or touch-cancel when a gesture recogniser takes the touch. A disabled control ignores touches. While
+// the finger is down and over it, it is highlighted.
 class UIControl : public UIView {
 public:
     static constexpr std::string_view className = "UIControl";
@@ -36,9 +45,12 @@ public:
     bool hasActionsForControlEvents(std::uint32_t events) const;
 
     bool isEnabled() const { return m_enabled; }
-    void setEnabled(bool enabled) { m_enabled = enabled; }
+    void setEnabled(bool enabled);
     bool isSelected() const { return m_selected; }
-    void setSelected(bool selected) { m_selected = selected; }
+    void setSelected(bool selected);
+    bool isHighlighted() const { return m_highlighted; }
+    void setHighlighted(bool highlighted);
+    std::uint32_t state() const;
     bool isTracking() const { return m_tracking; }
 
     void touchesBegan(UITouch& touch) override;
@@ -49,6 +61,8 @@ public:
 protected:
     // The finger lifted after landing on this control.
     virtual void endTracking(TouchRelease where);
+    // Enabled, selected or highlighted changed.
+    virtual void stateDidChange() {}
 
 private:
     struct Registration {
@@ -58,6 +72,7 @@ private:
     std::vector<Registration> m_actions;
     bool m_enabled = true;
     bool m_selected = false;
+    bool m_highlighted = false;
     bool m_tracking = false;
 };
 

@@ -1,6 +1,8 @@
 #include "device/foundation/run_loop.h"
 #include "device/render/view_raster.h"
 #include "device/uikit/application.h"
+#include "device/uikit/button.h"
+#include "device/uikit/image.h"
 #include "device/uikit/control.h"
 #include "device/uikit/image_view.h"
 #include "device/uikit/label.h"
@@ -208,6 +210,49 @@ TEST_F(ViewRaster, ASwitchTurnsGreenWhenTappedOn)
     Rgba on = at(render(), x, y);
     EXPECT_GT(on[1], 180);
     EXPECT_LT(on[0], 120);
+}
+
+std::shared_ptr<uikit::UIImage> plainImage(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    std::vector<std::uint8_t> rgba;
+    for (int i = 0; i < 40 * 40; ++i) {
+        rgba.insert(rgba.end(), {r, g, b, 255});
+    }
+    return objc::create<uikit::UIImage>(40, 40, 2.0, std::move(rgba));
+}
+
+TEST_F(ViewRaster, AButtonShowsTheLooksOfItsStateWhileTheFingerIsOnIt)
+{
+    auto keyed = objc::create<uikit::UIButton>(CGRectMake(20, 100, 100, 40));
+    keyed->setBackgroundImage(plainImage(200, 0, 0));
+    keyed->setBackgroundImage(plainImage(0, 0, 200), uikit::UIControlStateHighlighted);
+    keyed->setTitle("Up");
+    keyed->setTitle("Down", uikit::UIControlStateHighlighted);
+    auto dimmed = objc::create<uikit::UIButton>(CGRectMake(20, 200, 100, 40));
+    dimmed->setImage(plainImage(200, 200, 200));
+    sheet->addSubview(keyed);
+    sheet->addSubview(dimmed);
+    uikit::Touchscreen screen;
+
+    EXPECT_EQ(at(render(), 25, 105), (Rgba{200, 0, 0, 255}));
+    screen.press({70, 120});
+    EXPECT_EQ(at(render(), 25, 105), (Rgba{0, 0, 200, 255}));
+    EXPECT_EQ(keyed->title(), "Down");
+    screen.move({70, 300});
+    EXPECT_EQ(at(render(), 25, 105), (Rgba{200, 0, 0, 255})) << "dragged off, it is no longer highlighted";
+    screen.release();
+    EXPECT_EQ(keyed->title(), "Up");
+
+    EXPECT_EQ(at(render(), 70, 220), (Rgba{200, 200, 200, 255}));
+    screen.press({70, 220});
+    Rgba pressed = at(render(), 70, 220);
+    EXPECT_EQ(pressed[0], pressed[2]);
+    EXPECT_LT(pressed[0], 160) << "an image without a highlighted one of its own is darkened";
+    screen.release();
+    dimmed->setAdjustsImageWhenHighlighted(false);
+    screen.press({70, 220});
+    EXPECT_EQ(at(render(), 70, 220), (Rgba{200, 200, 200, 255}));
+    screen.release();
 }
 
 }  // namespace
