@@ -9,6 +9,7 @@
 #include "velmora/store/tag_members.h"
 
 #include "device/objc/message.h"
+#include "device/uikit/search_bar.h"
 
 namespace velmora::rootlist {
 
@@ -50,12 +51,16 @@ void TagFolder::setFolderSpecifierValueForSpecifier(PlistValue value, PSSpecifie
     view()->endEditing(true);
 }
 
-// The keyboard goes first: its going would put the search's "Done" back over the "Edit" button.
+// The keyboard goes first: its going would put the search's "Done" back over the "Edit" button. The
+// rebuilt rows are unfiltered, so the search text goes too.
 void TagFolder::Done()
 {
     auto keepAlive = retained<TagFolder>();
     core::sharedState().addingEntries = false;
     view()->endEditing(true);
+    if (auto* searchBar = dynamic_cast<device::uikit::UISearchBar*>(table()->tableHeaderView())) {
+        searchBar->setText("");
+    }
     addButton();
     objc::msgSend<void>(this, "reloadSpecifiers");
     pane::rebuildRootListBeside(*this);

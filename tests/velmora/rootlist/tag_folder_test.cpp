@@ -15,8 +15,8 @@ TEST_P(TagFolderTest, MembersShowOnceInStoredOrderAndTheSearchFiltersThemByPrefi
 {
     // The order names Maps twice and an entry that is no member; Music, not named, comes last.
     save(store::tagPositionStorePath("Apps"), {{"0", "Maps"}, {"1", "Maps"}, {"2", "Nowhere"}, {"3", kMail}});
-    auto dumps = run("relaunch\ntap Apps\ndump\ntap Search in Apps\ntype mA\ndump\nerase 2\ndump\n"
-                     "tap Hide KB\ndump\ntap Done\ndump\n");
+    auto dumps = run("relaunch\ntap Apps\nexpect ⌕ (Search in Apps)\ndump\ntap Search in Apps\ntype mA\ndump\n"
+                     "erase 2\ndump\ntype mu\ntap Hide KB\ndump\ntap Done\ndump\n");
     ASSERT_EQ(dumps.size(), 5u);
     EXPECT_THAT(labelsOf(dumps[0]["page"]), ElementsAre("Maps", kMail, "Music"));
     EXPECT_EQ(dumps[0]["page"]["search"]["placeholder"], "Search in Apps");
@@ -24,9 +24,14 @@ TEST_P(TagFolderTest, MembersShowOnceInStoredOrderAndTheSearchFiltersThemByPrefi
 
     EXPECT_THAT(labelsOf(dumps[1]["page"]), ElementsAre("Maps", kMail));
     EXPECT_EQ(dumps[1]["page"]["right"], "Hide KB");
+    EXPECT_TRUE(dumps[1]["keyboard"]);
     EXPECT_THAT(labelsOf(dumps[2]["page"]), ElementsAre("Maps", kMail, "Music"));
+    EXPECT_THAT(labelsOf(dumps[3]["page"]), ElementsAre("Music"));
     EXPECT_EQ(dumps[3]["page"]["right"], "Done");
+    EXPECT_FALSE(dumps[3]["keyboard"]);
+
     EXPECT_EQ(dumps[4]["page"]["right"], "Edit");
+    EXPECT_EQ(dumps[4]["page"]["search"]["text"], "");
     EXPECT_THAT(labelsOf(dumps[4]["page"]), ElementsAre("Maps", kMail, "Music"));
 }
 
