@@ -22,7 +22,9 @@ namespace objc = device::objc;
 namespace ui = device::uikit;
 using core::Translator;
 
-enum SheetChoice : long { AddEntries = 0, Arrange = 1 };
+// The choice sheet's buttons in the platform's numbering: the destructive one first.
+constexpr long kAddEntriesButton = 0;
+constexpr long kArrangeButton = 1;
 
 }  // namespace
 
@@ -88,9 +90,9 @@ void TagFolder::ChooseEdit()
 void TagFolder::actionSheetClickedButtonAtIndex(ui::UIActionSheet*, long index)
 {
     auto keepAlive = retained<TagFolder>();
-    if (index == AddEntries) {
+    if (index == kAddEntriesButton) {
         Edit();
-    } else if (index == Arrange) {
+    } else if (index == kArrangeButton) {
         setEditing();
     }
     core::sharedState().folderSheetShown = false;
