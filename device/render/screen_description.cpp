@@ -8,6 +8,7 @@
 #include "device/uikit/control.h"
 #include "device/uikit/keyboard.h"
 #include "device/uikit/screen.h"
+#include "device/uikit/search_bar.h"
 
 #include <algorithm>
 
@@ -110,6 +111,15 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     return row;
 }
 
+std::optional<SearchFieldDescription> describeSearchField(uikit::UIView* header)
+{
+    auto* searchBar = dynamic_cast<uikit::UISearchBar*>(header);
+    if (!searchBar) {
+        return std::nullopt;
+    }
+    return SearchFieldDescription{searchBar->text(), searchBar->placeholder(), searchBar->isFirstResponder()};
+}
+
 PageDescription describePage(uikit::UIViewController* controller, const uikit::UINavigationController* navigation)
 {
     PageDescription page;
@@ -122,6 +132,7 @@ PageDescription describePage(uikit::UIViewController* controller, const uikit::U
         return page;
     }
     page.editing = table->isEditing();
+    page.search = describeSearchField(table->tableHeaderView());
     for (long s = 0; s < table->numberOfSections(); ++s) {
         SectionDescription section{table->headerTitle(s), table->footerTitle(s), {}};
         for (long r = 0; r < table->numberOfRowsInSection(s); ++r) {
@@ -189,7 +200,8 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     for (const auto& placed : modal.placedTexts) {
         modal.viewTexts.push_back(placed.text);
     }
-    if (dynamic_cast<preferences::PSListController*>(content)) {
+    // A table of its own, as an arrange sheet has, is a list too.
+    if (dynamic_cast<preferences::PSListController*>(content) || findTable(content->view())) {
         modal.page = describePage(content, controllers.modalNavigation);
     }
     return modal;

@@ -41,10 +41,18 @@ struct NavigationBarDescription {
     std::optional<std::string> right;
 };
 
+// A search field heading a list.
+struct SearchFieldDescription {
+    std::string text;
+    std::string placeholder;
+    bool focused = false;
+};
+
 struct PageDescription {
     NavigationBarDescription bar;
     bool editing = false;
     std::vector<SectionDescription> sections;
+    std::optional<SearchFieldDescription> search = std::nullopt;
 };
 
 // A visible label and where it lies on the screen, in window points.

@@ -51,12 +51,19 @@ Json pageToJson(const PageDescription& page)
         sections.push_back(
             Json{{"header", optionalText(section.header)}, {"footer", optionalText(section.footer)}, {"rows", rows}});
     }
-    return Json{{"title", optionalText(page.bar.title)},
-                {"back", optionalText(page.bar.back)},
-                {"left", optionalText(page.bar.left)},
-                {"right", optionalText(page.bar.right)},
-                {"editing", page.editing},
-                {"sections", sections}};
+    Json json{{"title", optionalText(page.bar.title)},
+              {"back", optionalText(page.bar.back)},
+              {"left", optionalText(page.bar.left)},
+              {"right", optionalText(page.bar.right)},
+              {"editing", page.editing},
+              {"sections", sections}};
+    // Only a page that has a search field says so, so every other page reads as before.
+    if (page.search) {
+        json["search"] = Json{{"text", page.search->text},
+                              {"placeholder", page.search->placeholder},
+                              {"focused", page.search->focused}};
+    }
+    return json;
 }
 
 Json modalToJson(const ModalDescription& modal)

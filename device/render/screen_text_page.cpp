@@ -99,6 +99,17 @@ void addRow(TextBlock& block, const RowDescription& row, bool editing, int width
     }
 }
 
+// An empty field shows its placeholder, in parentheses to tell it from typed text.
+void addSearchField(TextBlock& block, const SearchFieldDescription& search, int width)
+{
+    std::string shown = search.text.empty() && !search.focused ? "(" + search.placeholder + ")" : search.text;
+    if (search.focused) {
+        shown += "▏";
+    }
+    block.lines.emplace_back();
+    addText(block, "⌕ " + shown, width, Align::Left);
+}
+
 }  // namespace
 
 std::string ruleText(int width)
@@ -152,6 +163,9 @@ TextBlock renderPageText(const PageDescription& page, int width)
 {
     TextBlock block = renderNavigationBarText(page.bar, width);
     block.lines.push_back(ruleText(width));
+    if (page.search) {
+        addSearchField(block, *page.search, width);
+    }
     for (const auto& section : page.sections) {
         block.lines.emplace_back();
         if (section.header && !section.header->empty()) {

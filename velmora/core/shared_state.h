@@ -100,6 +100,18 @@ struct SharedState {
 
     std::array<device::objc::IMP, kInstalledMethodCount> previousImplementations{};
 
+    // The open tag folder page; its members in stored order are pageLists[PageList::TagFolder].
+    EntryList addModeEntries;
+    EntryList searchBaseEntries;
+    std::string folderTagName;
+    std::weak_ptr<device::objc::Object> folderSavedDataSource;
+    std::weak_ptr<device::objc::Object> folderSavedDelegate;
+    bool addingEntries = false;
+    bool folderSheetShown = false;
+    // The tablet's arrange sheet: its table, and whether "remove" emptied it.
+    std::weak_ptr<device::objc::Object> folderArrangeTable;
+    bool folderCleared = false;
+
     device::objc::IMP previous(InstalledMethod method) const
     {
         return previousImplementations[static_cast<std::size_t>(method)];

@@ -8,8 +8,10 @@
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_names.h"
 #include "velmora/pane/tag_scratch.h"
+#include "velmora/rootlist/tag_folder_members.h"
 #include "velmora/store/advanced_options.h"
 #include "velmora/store/store.h"
+#include "velmora/store/tag_members.h"
 #include "velmora/store/tag_records.h"
 
 #include "device/foundation/file_manager.h"
@@ -25,30 +27,10 @@ using device::foundation::PlistDictionary;
 using device::foundation::PlistValue;
 using device::preferences::PSSpecifier;
 
-constexpr std::string_view kKeptOutOfTags = "CASTLE";
-constexpr std::string_view kNeverTagged = "Bluetooth";
-
 PlistDictionary* record(PlistDictionary& tags, long number)
 {
     auto found = tags.find(store::decimalKey(number));
     return found == tags.end() ? nullptr : found->second.dictionary();
-}
-
-// The records of the tags other than the one titled so.
-std::vector<PlistDictionary> otherTags(const PlistDictionary& tags, const std::string& title)
-{
-    auto records = store::tagRecords(tags);
-    std::erase_if(records, [&title](const PlistDictionary& tag) {
-        return store::readString(tag, store::keys::kTagName) == title;
-    });
-    return records;
-}
-
-bool inAnyOf(const std::vector<PlistDictionary>& tags, const PSSpecifier& entry)
-{
-    return entry.name() && std::any_of(tags.begin(), tags.end(), [&entry](const PlistDictionary& tag) {
-               return store::readBool(tag, *entry.name());
-           });
 }
 
 // The records above the removed one move down a number, so the keys stay contiguous from 1.
@@ -89,12 +71,7 @@ void FolderTagController::buildRows(core::EntryList& list)
     list.push_back(groupWithFooter(Translator("change_icon")));
     list.push_back(makeRow(Translator("icon"), this, "PSLinkCell", {}, "IconController"));
     list.push_back(emptyGroup());
-    auto others = otherTags(store::load(store::Store::Tag), title());
-    for (const core::Entry& entry : core::sharedState().allEntries) {
-        if (entry->isGroup() || entry->identifier() == kKeptOutOfTags || entry->name() == kNeverTagged
-            || inAnyOf(others, *entry)) {
-            continue;
-        }
+    for (const core::Entry& entry : rootlist::folderCandidates(title())) {
         list.push_back(memberSwitch(entry));
     }
     list.push_back(emptyGroup());
@@ -154,10 +131,8 @@ void FolderTagController::setFolderSpecifierValueForSpecifier(PlistValue value, 
 {
     auto keepAlive = retained<FolderTagController>();
     view()->endEditing(true);
-    auto tags = store::load(store::Store::Tag);
-    if (auto number = store::findTag(tags, title()); number && row->name()) {
-        (*record(tags, *number))[*row->name()] = value.boolValue();
-        store::save(store::Store::Tag, tags);
+    if (row->name()) {
+        store::setMemberFlags(title(), {*row->name()}, value.boolValue());
     }
     core::sharedState().listIsCurrent = false;
     rebuildRootListBeside(*this);
@@ -165,14 +140,7 @@ void FolderTagController::setFolderSpecifierValueForSpecifier(PlistValue value, 
 
 PlistValue FolderTagController::isSpecifierInFolder(PSSpecifier* row)
 {
-    auto tags = store::load(store::Store::Tag);
-    auto number = store::findTag(tags, title());
-    if (!number || !row->name()) {
-        return PlistValue();
-    }
-    const PlistDictionary& tag = *record(tags, *number);
-    auto found = tag.find(*row->name());
-    return found == tag.end() ? PlistValue() : found->second;
+    return store::memberFlag(title(), row->nameOrEmpty()).value_or(PlistValue());
 }
 
 void FolderTagController::RemoveCurrent()

@@ -1,12 +1,217 @@
 #include "velmora/rootlist/tag_folder_arrange.h"
 
+#include "velmora/core/tablet.h"
+#include "velmora/core/translator.h"
+#include "velmora/pane/right_button.h"
+#include "velmora/rootlist/tag_folder.h"
+#include "velmora/store/advanced_options.h"
+#include "velmora/store/store_definitions.h"
+#include "velmora/store/tag_members.h"
+
 #include "device/objc/class_builder.h"
+#include "device/objc/message.h"
+#include "device/uikit/navigation_controller.h"
 
 namespace velmora::rootlist {
 
+namespace {
+
+namespace objc = device::objc;
+namespace ui = device::uikit;
+using core::Translator;
+
+bool animateOption()
+{
+    return store::advancedOption(store::options::kAnimate);
+}
+
+std::vector<std::string> namesOf(const core::EntryList& entries)
+{
+    std::vector<std::string> names;
+    for (const core::Entry& entry : entries) {
+        names.push_back(entry->nameOrEmpty());
+    }
+    return names;
+}
+
+void writeOrder(const std::string& tagName)
+{
+    store::saveTagOrder(tagName, namesOf(TagFolder::folderEntries()));
+}
+
+bool validRow(ui::NSIndexPath indexPath)
+{
+    return indexPath.row >= 0 && indexPath.row < static_cast<long>(TagFolder::folderEntries().size());
+}
+
+}  // namespace
+
+long Editable::numberOfSectionsInTableView(ui::UITableView*)
+{
+    return core::sharedState().folderCleared ? 0 : 1;
+}
+
+long Editable::tableViewNumberOfRowsInSection(ui::UITableView*, long)
+{
+    return static_cast<long>(TagFolder::folderEntries().size());
+}
+
+bool Editable::tableViewCanMoveRowAtIndexPath(ui::UITableView*, ui::NSIndexPath)
+{
+    return true;
+}
+
+ui::UITableViewCellEditingStyle Editable::tableViewEditingStyleForRowAtIndexPath(ui::UITableView*, ui::NSIndexPath)
+{
+    return ui::UITableViewCellEditingStyle::Delete;
+}
+
+bool Editable::tableViewShouldIndentWhileEditingRowAtIndexPath(ui::UITableView*, ui::NSIndexPath)
+{
+    return false;
+}
+
+std::shared_ptr<ui::UITableViewCell> Editable::tableViewCellForRowAtIndexPath(ui::UITableView*, ui::NSIndexPath indexPath)
+{
+    auto cell = objc::create<ui::UITableViewCell>(ui::UITableViewCellStyle::Default);
+    cell->setUp();
+    cell->setFrame(ui::CGRectMake(0, 0, 100, 100));
+    if (validRow(indexPath)) {
+        const core::Entry& entry = TagFolder::folderEntries()[static_cast<std::size_t>(indexPath.row)];
+        cell->textLabel()->setText(entry->nameOrEmpty());
+        cell->imageView()->setImage(entry->objectProperty<ui::UIImage>("iconImage"));
+    }
+    cell->setHidesAccessoryWhenEditing(false);
+    return cell;
+}
+
+void Editable::tableViewMoveRowAtIndexPathToIndexPath(ui::UITableView*, ui::NSIndexPath from, ui::NSIndexPath to)
+{
+    core::EntryList& entries = TagFolder::folderEntries();
+    if (from == to || !validRow(from) || to.row < 0 || to.row >= static_cast<long>(entries.size())) {
+        return;
+    }
+    core::Entry moved = entries[static_cast<std::size_t>(from.row)];
+    entries.erase(entries.begin() + from.row);
+    entries.insert(entries.begin() + to.row, moved);
+}
+
+void Editable::tableViewCommitEditingStyleForRowAtIndexPath(ui::UITableView* table, ui::UITableViewCellEditingStyle,
+                                                            ui::NSIndexPath indexPath)
+{
+    if (!validRow(indexPath)) {
+        return;
+    }
+    core::EntryList& entries = TagFolder::folderEntries();
+    core::SharedState& state = core::sharedState();
+    store::setMemberFlags(state.folderTagName, {entries[static_cast<std::size_t>(indexPath.row)]->nameOrEmpty()}, false);
+    state.listIsCurrent = false;
+    table->beginUpdates();
+    table->deleteRowsAtIndexPathsWithRowAnimation({indexPath}, ui::UITableViewRowAnimation::Fade);
+    entries.erase(entries.begin() + indexPath.row);
+    table->endUpdates();
+}
+
+void TagFolder::setEditing()
+{
+    if (core::isTablet()) {
+        presentArrangeSheet();
+    } else {
+        setEditingInPage();
+    }
+}
+
+// The page's own table takes the arrange data source while arranging, and gets its own back after.
+void TagFolder::setEditingInPage()
+{
+    auto keepAlive = retained<TagFolder>();
+    core::SharedState& state = core::sharedState();
+    ui::UITableView* pageTable = table();
+    if (!pageTable->isEditing()) {
+        pageTable->setTableHeaderView(nullptr);
+        pageTable->setDelegate(state.editable.get());
+        pageTable->setDataSource(state.editable.get());
+        pane::setRightButton(*this, Translator("done"), "setEditing");
+        pageTable->setEditingAnimated(true, animateOption());
+        return;
+    }
+    installSearchHeader();
+    pageTable->setDelegate(state.folderSavedDelegate.lock().get());
+    pageTable->setDataSource(state.folderSavedDataSource.lock().get());
+    addButton();
+    writeOrder(title());
+    objc::msgSend<void>(this, "reloadSpecifiers");
+    pageTable->setEditingAnimated(false, animateOption());
+}
+
+void TagFolder::presentArrangeSheet()
+{
+    core::SharedState& state = core::sharedState();
+    state.folderCleared = false;
+    auto content = objc::create<ui::UIViewController>();
+    content->setModalPresentationStyle(ui::UIModalPresentationStyle::FormSheet);
+    content->setTitle(Translator("edit"));
+    content->navigationItem()->setLeftBarButtonItem(ui::UIBarButtonItem::initWithTitle(
+        Translator("remove"), ui::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("removeAll")));
+    content->navigationItem()->setRightBarButtonItem(ui::UIBarButtonItem::initWithTitle(
+        Translator("done"), ui::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("ArrangeComplete")));
+    auto navigation = ui::UINavigationController::initWithRootViewController(content);
+    navigation->setModalPresentationStyle(ui::UIModalPresentationStyle::FormSheet);
+    content->view()->setBackgroundColor(ui::UIColor::whiteColor());
+    auto arrangeTable = objc::create<ui::UITableView>(ui::CGRectMake(0, 0, 540, 625));
+    arrangeTable->setDelegate(state.editable.get());
+    arrangeTable->setDataSource(state.editable.get());
+    arrangeTable->setEditingAnimated(true, animateOption());
+    content->view()->addSubview(arrangeTable);
+    ui::UIViewController* parent = parentController();
+    (parent ? *parent : *this).presentViewControllerAnimated(navigation, true);
+    state.folderArrangeTable = objc::weakReference(arrangeTable.get());
+}
+
+void TagFolder::ArrangeComplete()
+{
+    auto keepAlive = retained<TagFolder>();
+    writeOrder(title());
+    objc::msgSend<void>(this, "reloadSpecifiers");
+    ui::UIViewController* parent = parentController();
+    if (!parent) {
+        dismissViewControllerAnimated(animateOption());
+        return;
+    }
+    auto keepParent = parent->retained<ui::UIViewController>();
+    parent->dismissViewControllerAnimated(animateOption());
+    if (objc::respondsTo(parent, "reloadSpecifiers")) {
+        objc::msgSend<void>(parent, "reloadSpecifiers");
+    }
+}
+
+// The sheet's table empties at once; the list it showed stays, so "done" still writes that order.
+void TagFolder::removeAll()
+{
+    core::SharedState& state = core::sharedState();
+    if (auto arrangeTable = std::dynamic_pointer_cast<ui::UITableView>(state.folderArrangeTable.lock())) {
+        arrangeTable->beginUpdates();
+        state.folderCleared = true;
+        arrangeTable->deleteSectionsWithRowAnimation({0}, ui::UITableViewRowAnimation::Fade);
+        arrangeTable->endUpdates();
+    }
+    store::setMemberFlags(state.folderTagName, namesOf(folderEntries()), false);
+    state.listIsCurrent = false;
+}
+
 void registerFolderArrangeTable()
 {
-    device::objc::ClassBuilder<Editable>(device::preferences::PSViewController::className);
+    objc::ClassBuilder<Editable>(device::preferences::PSViewController::className)
+        .method<&Editable::numberOfSectionsInTableView>("numberOfSectionsInTableView:")
+        .method<&Editable::tableViewNumberOfRowsInSection>("tableView:numberOfRowsInSection:")
+        .method<&Editable::tableViewCanMoveRowAtIndexPath>("tableView:canMoveRowAtIndexPath:")
+        .method<&Editable::tableViewEditingStyleForRowAtIndexPath>("tableView:editingStyleForRowAtIndexPath:")
+        .method<&Editable::tableViewShouldIndentWhileEditingRowAtIndexPath>(
+            "tableView:shouldIndentWhileEditingRowAtIndexPath:")
+        .method<&Editable::tableViewCellForRowAtIndexPath>("tableView:cellForRowAtIndexPath:")
+        .method<&Editable::tableViewMoveRowAtIndexPathToIndexPath>("tableView:moveRowAtIndexPath:toIndexPath:")
+        .method<&Editable::tableViewCommitEditingStyleForRowAtIndexPath>(
+            "tableView:commitEditingStyle:forRowAtIndexPath:");
 }
 
 }  // namespace velmora::rootlist
