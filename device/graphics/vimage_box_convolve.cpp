@@ -119,15 +119,19 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
     for (long row = g.offsetY - g.radiusY; row <= g.offsetY + g.radiusY; ++row) {
         slideColumns(sourceRow(row), nullptr, inside, insideLength);
     }
-    auto fill = [&](long from, long to, auto value) {
+    // A pixel's four sums at a time, so that each copy is a single store.
+    auto fill = [&](long from, long to, const Sum* pixel) {
+        Sum sums[4];
+        std::memcpy(sums, pixel, sizeof sums);
         for (long j = from; j < to; ++j) {
-            for (int c = 0; c < 4; ++c) {
-                padded[j * 4 + c] = value(c);
-            }
+            std::memcpy(padded + j * 4, sums, sizeof sums);
         }
     };
     if (constantOutside) {
-        auto outside = [&](int c) { return static_cast<Sum>(outsideRow[c] * (2 * g.radiusY + 1)); };
+        Sum outside[4];
+        for (int c = 0; c < 4; ++c) {
+            outside[c] = static_cast<Sum>(outsideRow[c] * (2 * g.radiusY + 1));
+        }
         fill(0, columns.insideFrom, outside);
         fill(columns.insideTo, columns.padded, outside);
     }
@@ -136,8 +140,8 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
     long kernelWidth = 2 * g.radiusX + 1;
     for (long y = 0; y < g.height; ++y) {
         if (!constantOutside) {
-            fill(0, columns.insideFrom, [&](int c) { return inside[c]; });
-            fill(columns.insideTo, columns.padded, [&](int c) { return inside[insideLength - 4 + c]; });
+            fill(0, columns.insideFrom, inside);
+            fill(columns.insideTo, columns.padded, inside + insideLength - 4);
         }
         std::uint8_t* out = static_cast<std::uint8_t*>(dest.data) + static_cast<std::size_t>(y) * dest.rowBytes;
         if (style == EdgeStyle::Truncate) {

@@ -1,5 +1,6 @@
 #include "device/graphics/vimage_lanes.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -115,48 +116,70 @@ template <class Sum>
     }
 }
 
-// Writes the sums of pixels at, from the one at index on, or their means when there is a divider.
+// What a row of windows gives: their sums, or their means with or without a correction of the quotient.
+enum class Emit { Sums, Means, CorrectedMeans };
+
+// Writes the sums of the pixels from the one at index on, or their means.
 using Pixel = std::uint32_t __attribute__((vector_size(16)));
 
-template <bool divide>
+template <Emit mode>
 [[gnu::always_inline]] inline void emit(const Pixel& sum, long index, const MeanDivider* divider, std::uint32_t* sums,
                                         std::uint8_t* out)
 {
-    if constexpr (divide) {
+    if constexpr (mode == Emit::Sums) {
+        store(sums + index * 4, sum);
+    } else {
         for (int c = 0; c < 4; ++c) {
             out[index * 4 + c] = static_cast<std::uint8_t>((sum[c] + divider->half) / divider->area);
         }
-    } else {
-        store(sums + index * 4, sum);
     }
 }
 
-template <bool divide>
-[[gnu::always_inline]] inline void emit(const Words& sum, long index, const MeanDivider* divider, std::uint32_t* sums,
-                                        std::uint8_t* out)
+template <Emit mode>
+[[gnu::always_inline]] inline void emit(const Words& sum, long index, std::uint32_t half, float reciprocal, float area,
+                                        std::uint32_t* sums, std::uint8_t* out)
 {
-    if constexpr (divide) {
-        Floats biased = __builtin_convertvector(sum + divider->half, Floats);
-        SignedWords quotient = __builtin_convertvector(biased * divider->reciprocal, SignedWords);
-        auto area = static_cast<float>(divider->area);
-        Floats remainder = biased - __builtin_convertvector(quotient, Floats) * area;
-        quotient -= remainder >= area;
-        store(out + index * 4, __builtin_convertvector(quotient, Bytes));
-    } else {
+    if constexpr (mode == Emit::Sums) {
         store(sums + index * 4, sum);
+    } else {
+        Floats biased = __builtin_convertvector(sum + half, Floats);
+        SignedWords quotient = __builtin_convertvector(biased * reciprocal, SignedWords);
+        if constexpr (mode == Emit::CorrectedMeans) {
+            Floats remainder = biased - __builtin_convertvector(quotient, Floats) * area;
+            quotient -= remainder >= area;
+        }
+        store(out + index * 4, __builtin_convertvector(quotient, Bytes));
     }
+}
+
+// How much the window sums of a run of pixels from x + 1 on differ from those at x.
+template <class Sum>
+[[gnu::always_inline]] inline Words runOfChanges(const Sum* padded, long x, long kernelWidth)
+{
+    using In = typename ColumnVectors<Sum>::Lanes;
+    constexpr Words zero = {};
+    Words run = __builtin_convertvector(load<In>(padded + (x + kernelWidth) * 4), Words) -
+                __builtin_convertvector(load<In>(padded + x * 4), Words);
+    for (std::size_t shift = 4; shift < lanes; shift *= 2) {
+        run += __builtin_shuffle(run, zero, shiftedUp<Words>(static_cast<int>(shift)));
+    }
+    return run;
 }
 
 // Each step's sums are the last ones plus what entered minus what left. The differences of a run of pixels are
 // taken at once and added up by a prefix sum across the vector; modular arithmetic is exact since every true sum
-// fits.
-template <class Sum, bool divide>
+// fits. Two runs go at a time so that only one step in two waits for the one before.
+template <class Sum, Emit mode>
 [[gnu::always_inline]] inline void slideRowLoop(const Sum* padded, long kernelWidth, long width,
                                                 const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
     using In = typename ColumnVectors<Sum>::Lanes;
     constexpr long runPixels = lanes / 4;
     constexpr Words zero = {};
+    // Held apart from the divider, which the stores to out could otherwise overwrite for all the compiler knows.
+    std::uint32_t half = mode == Emit::Sums ? 0 : divider->half;
+    float reciprocal = mode == Emit::Sums ? 0 : divider->reciprocal;
+    auto area = static_cast<float>(mode == Emit::Sums ? 0 : divider->area);
     Words window = {};
     long j = 0;
     for (; j + runPixels <= kernelWidth; j += runPixels) {
@@ -172,20 +195,25 @@ template <class Sum, bool divide>
             sum[c] += padded[j * 4 + c];
         }
     }
-    emit<divide>(sum, 0, divider, sums, out);
+    emit<mode>(sum, 0, divider, sums, out);
     Words carry;
     for (std::size_t lane = 0; lane < lanes; ++lane) {
         carry[lane] = sum[lane % 4];
     }
     long x = 0;
+    for (; x + 2 * runPixels <= width - 1; x += 2 * runPixels) {
+        Words first = runOfChanges(padded, x, kernelWidth);
+        Words second = runOfChanges(padded, x + runPixels, kernelWidth);
+        second += __builtin_shuffle(first, lastPixel<Words>());
+        first += carry;
+        second += carry;
+        emit<mode>(first, x + 1, half, reciprocal, area, sums, out);
+        emit<mode>(second, x + 1 + runPixels, half, reciprocal, area, sums, out);
+        carry = __builtin_shuffle(second, lastPixel<Words>());
+    }
     for (; x + runPixels <= width - 1; x += runPixels) {
-        Words run = __builtin_convertvector(load<In>(padded + (x + kernelWidth) * 4), Words) -
-                    __builtin_convertvector(load<In>(padded + x * 4), Words);
-        for (std::size_t shift = 4; shift < lanes; shift *= 2) {
-            run += __builtin_shuffle(run, zero, shiftedUp<Words>(static_cast<int>(shift)));
-        }
-        run += carry;
-        emit<divide>(run, x + 1, divider, sums, out);
+        Words run = runOfChanges(padded, x, kernelWidth) + carry;
+        emit<mode>(run, x + 1, half, reciprocal, area, sums, out);
         carry = __builtin_shuffle(run, lastPixel<Words>());
     }
     for (int c = 0; c < 4; ++c) {
@@ -195,7 +223,7 @@ template <class Sum, bool divide>
         for (int c = 0; c < 4; ++c) {
             sum[c] += padded[(x + kernelWidth) * 4 + c] - padded[x * 4 + c];
         }
-        emit<divide>(sum, x + 1, divider, sums, out);
+        emit<mode>(sum, x + 1, divider, sums, out);
     }
 }
 
@@ -203,10 +231,12 @@ template <class Sum>
 [[gnu::always_inline]] inline void slideRowAny(const Sum* padded, long kernelWidth, long width,
                                                const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
-    if (divider) {
-        slideRowLoop<Sum, true>(padded, kernelWidth, width, divider, sums, out);
+    if (!divider) {
+        slideRowLoop<Sum, Emit::Sums>(padded, kernelWidth, width, divider, sums, out);
+    } else if (divider->corrected) {
+        slideRowLoop<Sum, Emit::CorrectedMeans>(padded, kernelWidth, width, divider, sums, out);
     } else {
-        slideRowLoop<Sum, false>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::Means>(padded, kernelWidth, width, divider, sums, out);
     }
 }
 
@@ -296,7 +326,7 @@ struct LaneFunctions {
 VIMAGE_LANE_FUNCTIONS(baseline, )
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 VIMAGE_LANE_FUNCTIONS(avx2, __attribute__((target("arch=x86-64-v3"))))
-VIMAGE_LANE_FUNCTIONS(avx512, __attribute__((target("arch=x86-64-v4"))))
+VIMAGE_LANE_FUNCTIONS(avx512, __attribute__((target("arch=x86-64-v4,prefer-vector-width=512"))))
 
 const LaneFunctions* buildFor(LaneWidth width)
 {
@@ -326,9 +356,31 @@ const LaneFunctions* active = buildFor(LaneWidth::Widest);
 }  // namespace
 
 MeanDivider::MeanDivider(std::uint32_t area)
-    : area(area), half(area / 2), inFloat(std::uint64_t{area} * 255 + area / 2 < (1U << 24)),
+    : area(area), half(area / 2), inFloat(std::uint64_t{area} * 255 + area / 2 < (1U << 24)), corrected(true),
       reciprocal(static_cast<float>(1.0 / area * (1 - std::ldexp(1.0, -22))))
 {
+    if (!inFloat) {
+        return;
+    }
+    auto truncatesExactly = [&](float candidate) {
+        std::uint32_t top = area * 255 + half;
+        for (std::uint32_t quotient = 0; quotient * area <= top; ++quotient) {
+            for (std::uint32_t sum : {std::max(quotient * area, half), std::min(quotient * area + area - 1, top)}) {
+                if (static_cast<std::uint32_t>(static_cast<float>(sum) * candidate) != quotient) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    float candidate = static_cast<float>(1.0 / area);
+    for (int step = 0; step < 4; ++step, candidate = std::nextafter(candidate, 1.0F)) {
+        if (truncatesExactly(candidate)) {
+            reciprocal = candidate;
+            corrected = false;
+            return;
+        }
+    }
 }
 
 void slideColumns(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,

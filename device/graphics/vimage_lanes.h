@@ -12,9 +12,12 @@ struct MeanDivider {
 
     std::uint32_t area;
     std::uint32_t half;
-    // In single precision, exact while every biased sum stays below 2^24: the quotient from a reciprocal a shade
-    // too small is either right or one short, and the remainder, exact too, says which.
+    // Single precision serves while every biased sum stays below 2^24. Mostly the product with a reciprocal,
+    // truncated, is the quotient itself: checked at both ends of every quotient's range of sums, which is enough
+    // since rounding keeps order. Where no reciprocal passes, one a shade too small gives a quotient right or one
+    // short, and the remainder, exact too, says which.
     bool inFloat;
+    bool corrected;
     float reciprocal;
 };
 

@@ -172,13 +172,15 @@ struct BoxCase {
     int kernel;
 };
 
-// Large kernels over pictures narrower and shorter than them, pictures whose rows do not fill whole vectors, and a
-// kernel too tall for 16-bit column sums and too large for single-precision means.
+// Large kernels over pictures narrower and shorter than them, pictures whose rows do not fill whole vectors, a kernel
+// whose area no single-precision reciprocal divides exactly, and one too tall for 16-bit column sums and too large
+// for single-precision means.
 TEST(vImageAgainstReference, EdgeExtendBoxBlurIsTheRoundedWindowMeanBitForBit)
 {
     const std::uint8_t background[4] = {};
     for (BoxCase box : {BoxCase{37, 29, 3}, BoxCase{61, 90, 57}, BoxCase{23, 130, 113}, BoxCase{18, 200, 169},
-                        BoxCase{70, 180, 169}, BoxCase{5, 3, 9}, BoxCase{30, 12, 301}}) {
+                        BoxCase{70, 180, 169}, BoxCase{5, 3, 9}, BoxCase{20, 240, 227},
+                        BoxCase{30, 12, 301}}) {
         for (const std::string& kind : kinds) {
             Picture from = picture(kind, box.width, box.height);
             auto expected = referenceBoxBlur(from, 0, 0, box.width, box.height, box.kernel, box.kernel, background,
