@@ -76,13 +76,19 @@ std::size_t roundedUp(std::size_t bytes)
     return (bytes + 63) / 64 * 64;
 }
 
-// The padded column sums, the window sums of one row where they cannot be divided on the way, and a row that
-// stands for those outside the source.
+// The padded column sums, with a vector's room after them for loads that reach past the last, the window sums of
+// one row where they cannot be divided on the way, and a row that stands for those outside the source.
+template <class Sum>
+std::size_t paddedBytes(const Geometry& g)
+{
+    return roundedUp(static_cast<std::size_t>(Columns(g).padded) * 4 * sizeof(Sum) + 64);
+}
+
 template <class Sum>
 std::size_t scratchSize(const Geometry& g)
 {
     auto padded = static_cast<std::size_t>(Columns(g).padded) * 4;
-    return roundedUp(padded * sizeof(Sum)) + roundedUp(static_cast<std::size_t>(g.width) * 4 * 4) + padded + 64;
+    return paddedBytes<Sum>(g) + roundedUp(static_cast<std::size_t>(g.width) * 4 * 4) + padded + 64;
 }
 
 // The vertical pass comes first, keeping one running sum per source column and channel: the row leaving the
@@ -94,8 +100,7 @@ void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& 
 {
     Columns columns(g);
     auto* padded = reinterpret_cast<Sum*>(scratch);
-    auto* windowSums = reinterpret_cast<std::uint32_t*>(
-        scratch + roundedUp(static_cast<std::size_t>(columns.padded) * 4 * sizeof(Sum)));
+    auto* windowSums = reinterpret_cast<std::uint32_t*>(scratch + paddedBytes<Sum>(g));
     auto* outsideRow = reinterpret_cast<std::uint8_t*>(windowSums) + roundedUp(static_cast<std::size_t>(g.width) * 16);
     Sum* inside = padded + columns.insideFrom * 4;
     std::size_t insideLength = columns.insideLength();

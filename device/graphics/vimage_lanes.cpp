@@ -86,12 +86,43 @@ template <class Vector>
     return mask;
 }
 
-template <class Sum, bool leave>
+// Every other lane takes the next of the first half's lanes, the others zero: the first half widened to lanes twice
+// the size.
+template <class Vector>
+[[gnu::always_inline]] constexpr Vector widenedFirstHalf()
+{
+    Vector mask = {};
+    constexpr int count = sizeof(Vector) / sizeof(mask[0]);
+    for (int lane = 0; lane < count; ++lane) {
+        mask[lane] = lane % 2 ? count : lane / 2;
+    }
+    return mask;
+}
+
+// Where vectors are 64 bytes wide, widening the first half of a whole vector by a shuffle against zero takes one
+// instruction, against several for a conversion; it reads a half vector further.
+template <class Wide, class Narrow>
+[[gnu::always_inline]] inline Wide widenedByShuffle(const void* from)
+{
+    Narrow shuffled = __builtin_shuffle(load<Narrow>(from), Narrow{}, widenedFirstHalf<Narrow>());
+    return load<Wide>(&shuffled);
+}
+
+template <class Sum, bool leave, bool shuffleWiden>
 [[gnu::always_inline]] inline void slideColumnsLoop(const std::uint8_t* entering, const std::uint8_t* leaving,
                                                     Sum* columns, std::size_t count)
 {
     using Vectors = ColumnVectors<Sum>;
+    using Bytes64 = std::uint8_t __attribute__((vector_size(64)));
     std::size_t i = 0;
+    for (; shuffleWiden && sizeof(Sum) == 2 && i + 64 <= count; i += Vectors::count) {
+        auto column = load<typename Vectors::Sums>(columns + i);
+        column += widenedByShuffle<typename Vectors::Sums, Bytes64>(entering + i);
+        if constexpr (leave) {
+            column -= widenedByShuffle<typename Vectors::Sums, Bytes64>(leaving + i);
+        }
+        store(columns + i, column);
+    }
     for (; i + Vectors::count <= count; i += Vectors::count) {
         auto column = load<typename Vectors::Sums>(columns + i);
         column += __builtin_convertvector(load<typename Vectors::SumBytes>(entering + i), typename Vectors::Sums);
@@ -105,14 +136,14 @@ template <class Sum, bool leave>
     }
 }
 
-template <class Sum>
+template <class Sum, bool shuffleWiden>
 [[gnu::always_inline]] inline void slideColumnsAny(const std::uint8_t* entering, const std::uint8_t* leaving,
                                                    Sum* columns, std::size_t count)
 {
     if (leaving) {
-        slideColumnsLoop<Sum, true>(entering, leaving, columns, count);
+        slideColumnsLoop<Sum, true, shuffleWiden>(entering, leaving, columns, count);
     } else {
-        slideColumnsLoop<Sum, false>(entering, leaving, columns, count);
+        slideColumnsLoop<Sum, false, shuffleWiden>(entering, leaving, columns, count);
     }
 }
 
@@ -152,14 +183,24 @@ template <Emit mode>
     }
 }
 
+// A run of pixels' column sums as words.
+template <class Sum, bool shuffleWiden>
+[[gnu::always_inline]] inline Words widened(const Sum* from)
+{
+    if constexpr (shuffleWiden && sizeof(Sum) == 2) {
+        return widenedByShuffle<Words, std::uint16_t __attribute__((vector_size(64)))>(from);
+    } else {
+        return __builtin_convertvector(load<typename ColumnVectors<Sum>::Lanes>(from), Words);
+    }
+}
+
 // How much the window sums of a run of pixels from x + 1 on differ from those at x.
-template <class Sum>
+template <class Sum, bool shuffleWiden>
 [[gnu::always_inline]] inline Words runOfChanges(const Sum* padded, long x, long kernelWidth)
 {
-    using In = typename ColumnVectors<Sum>::Lanes;
     constexpr Words zero = {};
-    Words run = __builtin_convertvector(load<In>(padded + (x + kernelWidth) * 4), Words) -
-                __builtin_convertvector(load<In>(padded + x * 4), Words);
+    Words run = widened<Sum, shuffleWiden>(padded + (x + kernelWidth) * 4);
+    run -= widened<Sum, shuffleWiden>(padded + x * 4);
     for (std::size_t shift = 4; shift < lanes; shift *= 2) {
         run += __builtin_shuffle(run, zero, shiftedUp<Words>(static_cast<int>(shift)));
     }
@@ -169,11 +210,10 @@ template <class Sum>
 // Each step's sums are the last ones plus what entered minus what left. The differences of a run of pixels are
 // taken at once and added up by a prefix sum across the vector; modular arithmetic is exact since every true sum
 // fits. Two runs go at a time so that only one step in two waits for the one before.
-template <class Sum, Emit mode>
+template <class Sum, Emit mode, bool shuffleWiden>
 [[gnu::always_inline]] inline void slideRowLoop(const Sum* padded, long kernelWidth, long width,
                                                 const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
-    using In = typename ColumnVectors<Sum>::Lanes;
     constexpr long runPixels = lanes / 4;
     constexpr Words zero = {};
     // Held apart from the divider, which the stores to out could otherwise overwrite for all the compiler knows.
@@ -183,7 +223,7 @@ template <class Sum, Emit mode>
     Words window = {};
     long j = 0;
     for (; j + runPixels <= kernelWidth; j += runPixels) {
-        window += __builtin_convertvector(load<In>(padded + j * 4), Words);
+        window += widened<Sum, shuffleWiden>(padded + j * 4);
     }
     for (int shift = lanes / 2; shift >= 4; shift /= 2) {
         window += __builtin_shuffle(window, zero, shiftedDown<Words>(shift));
@@ -202,8 +242,8 @@ template <class Sum, Emit mode>
     }
     long x = 0;
     for (; x + 2 * runPixels <= width - 1; x += 2 * runPixels) {
-        Words first = runOfChanges(padded, x, kernelWidth);
-        Words second = runOfChanges(padded, x + runPixels, kernelWidth);
+        Words first = runOfChanges<Sum, shuffleWiden>(padded, x, kernelWidth);
+        Words second = runOfChanges<Sum, shuffleWiden>(padded, x + runPixels, kernelWidth);
         second += __builtin_shuffle(first, lastPixel<Words>());
         first += carry;
         second += carry;
@@ -212,7 +252,7 @@ template <class Sum, Emit mode>
         carry = __builtin_shuffle(second, lastPixel<Words>());
     }
     for (; x + runPixels <= width - 1; x += runPixels) {
-        Words run = runOfChanges(padded, x, kernelWidth) + carry;
+        Words run = runOfChanges<Sum, shuffleWiden>(padded, x, kernelWidth) + carry;
         emit<mode>(run, x + 1, half, reciprocal, area, sums, out);
         carry = __builtin_shuffle(run, lastPixel<Words>());
     }
@@ -227,16 +267,16 @@ template <class Sum, Emit mode>
     }
 }
 
-template <class Sum>
+template <class Sum, bool shuffleWiden>
 [[gnu::always_inline]] inline void slideRowAny(const Sum* padded, long kernelWidth, long width,
                                                const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
     if (!divider) {
-        slideRowLoop<Sum, Emit::Sums>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::Sums, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
     } else if (divider->corrected) {
-        slideRowLoop<Sum, Emit::CorrectedMeans>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::CorrectedMeans, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
     } else {
-        slideRowLoop<Sum, Emit::Means>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::Means, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
     }
 }
 
@@ -292,28 +332,28 @@ struct LaneFunctions {
     void (*multiply)(const std::uint8_t*, std::uint8_t*, std::size_t, const std::int32_t*, const std::int32_t*, int);
 };
 
-// One build of every loop for the instructions target allows.
-#define VIMAGE_LANE_FUNCTIONS(build, target)                                                                          \
+// One build of every loop for the instructions target allows, with or without whole 64-byte vectors.
+#define VIMAGE_LANE_FUNCTIONS(build, target, wideVectors)                                                                        \
     namespace build {                                                                                                 \
     target void columns16(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,          \
                           std::size_t count)                                                                          \
     {                                                                                                                 \
-        slideColumnsAny(entering, leaving, columns, count);                                                           \
+        slideColumnsAny<std::uint16_t, wideVectors>(entering, leaving, columns, count);                                                      \
     }                                                                                                                 \
     target void columns32(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint32_t* columns,          \
                           std::size_t count)                                                                          \
     {                                                                                                                 \
-        slideColumnsAny(entering, leaving, columns, count);                                                           \
+        slideColumnsAny<std::uint32_t, wideVectors>(entering, leaving, columns, count);                                                      \
     }                                                                                                                 \
     target void row16(const std::uint16_t* padded, long kernelWidth, long width, const MeanDivider* divider,          \
                       std::uint32_t* sums, std::uint8_t* out)                                                         \
     {                                                                                                                 \
-        slideRowAny(padded, kernelWidth, width, divider, sums, out);                                                  \
+        slideRowAny<std::uint16_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                                \
     }                                                                                                                 \
     target void row32(const std::uint32_t* padded, long kernelWidth, long width, const MeanDivider* divider,          \
                       std::uint32_t* sums, std::uint8_t* out)                                                         \
     {                                                                                                                 \
-        slideRowAny(padded, kernelWidth, width, divider, sums, out);                                                  \
+        slideRowAny<std::uint32_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                                \
     }                                                                                                                 \
     target void multiply(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t* matrix,   \
                          const std::int32_t* bias, int shift)                                                         \
@@ -323,10 +363,10 @@ struct LaneFunctions {
     constexpr LaneFunctions functions = {columns16, columns32, row16, row32, multiply};                               \
     }
 
-VIMAGE_LANE_FUNCTIONS(baseline, )
+VIMAGE_LANE_FUNCTIONS(baseline, , false)
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
-VIMAGE_LANE_FUNCTIONS(avx2, __attribute__((target("arch=x86-64-v3"))))
-VIMAGE_LANE_FUNCTIONS(avx512, __attribute__((target("arch=x86-64-v4,prefer-vector-width=512"))))
+VIMAGE_LANE_FUNCTIONS(avx2, __attribute__((target("arch=x86-64-v3"))), false)
+VIMAGE_LANE_FUNCTIONS(avx512, __attribute__((target("arch=x86-64-v4"))), true)
 
 const LaneFunctions* buildFor(LaneWidth width)
 {
