@@ -199,13 +199,14 @@ TEST(vImageAgainstReference, EdgeExtendBoxBlurIsTheRoundedWindowMeanBitForBit)
     }
 }
 
+// Kernels of every shape, among them one too tall for 16-bit column sums whose means still fit single precision.
 TEST(vImageAgainstReference, EveryEdgeStyleAndRegionMatchesBitForBit)
 {
     const std::uint8_t background[4] = {10, 200, 30, 255};
     Picture from = picture("noise", 41, 33, 7);
     for (vImage_Flags style : {kvImageEdgeExtend, kvImageBackgroundColorFill, kvImageTruncateKernel,
                                kvImageCopyInPlace}) {
-        for (auto [kernelHeight, kernelWidth] : {std::pair{7, 21}, {15, 5}, {1, 1}}) {
+        for (auto [kernelHeight, kernelWidth] : {std::pair{7, 21}, {15, 5}, {1, 1}, {259, 3}, {3, 301}}) {
             int offsetX = 3;
             int offsetY = 5;
             int width = 35;
