@@ -150,9 +150,9 @@ template <class Sum, bool shuffleWiden>
 // What a row of windows gives: their sums, or their means with or without a correction of the quotient.
 enum class Emit { Sums, Means, CorrectedMeans };
 
-// Writes the sums of the pixels from the one at index on, or their means.
 using Pixel = std::uint32_t __attribute__((vector_size(16)));
 
+// Writes the sums of the pixels from the one at index on, or their means.
 template <Emit mode>
 [[gnu::always_inline]] inline void emit(const Pixel& sum, long index, const MeanDivider* divider, std::uint32_t* sums,
                                         std::uint8_t* out)
@@ -333,34 +333,34 @@ struct LaneFunctions {
 };
 
 // One build of every loop for the instructions target allows, with or without whole 64-byte vectors.
-#define VIMAGE_LANE_FUNCTIONS(build, target, wideVectors)                                                                        \
-    namespace build {                                                                                                 \
-    target void columns16(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,          \
-                          std::size_t count)                                                                          \
-    {                                                                                                                 \
-        slideColumnsAny<std::uint16_t, wideVectors>(entering, leaving, columns, count);                                                      \
-    }                                                                                                                 \
-    target void columns32(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint32_t* columns,          \
-                          std::size_t count)                                                                          \
-    {                                                                                                                 \
-        slideColumnsAny<std::uint32_t, wideVectors>(entering, leaving, columns, count);                                                      \
-    }                                                                                                                 \
-    target void row16(const std::uint16_t* padded, long kernelWidth, long width, const MeanDivider* divider,          \
-                      std::uint32_t* sums, std::uint8_t* out)                                                         \
-    {                                                                                                                 \
-        slideRowAny<std::uint16_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                                \
-    }                                                                                                                 \
-    target void row32(const std::uint32_t* padded, long kernelWidth, long width, const MeanDivider* divider,          \
-                      std::uint32_t* sums, std::uint8_t* out)                                                         \
-    {                                                                                                                 \
-        slideRowAny<std::uint32_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                                \
-    }                                                                                                                 \
-    target void multiply(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t* matrix,   \
-                         const std::int32_t* bias, int shift)                                                         \
-    {                                                                                                                 \
-        multiplyRowLoop(in, out, pixels, matrix, bias, shift);                                                        \
-    }                                                                                                                 \
-    constexpr LaneFunctions functions = {columns16, columns32, row16, row32, multiply};                               \
+#define VIMAGE_LANE_FUNCTIONS(build, target, wideVectors)                                                              \
+    namespace build {                                                                                                  \
+    target void columns16(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,           \
+                          std::size_t count)                                                                           \
+    {                                                                                                                  \
+        slideColumnsAny<std::uint16_t, wideVectors>(entering, leaving, columns, count);                                \
+    }                                                                                                                  \
+    target void columns32(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint32_t* columns,           \
+                          std::size_t count)                                                                           \
+    {                                                                                                                  \
+        slideColumnsAny<std::uint32_t, wideVectors>(entering, leaving, columns, count);                                \
+    }                                                                                                                  \
+    target void row16(const std::uint16_t* padded, long kernelWidth, long width, const MeanDivider* divider,           \
+                      std::uint32_t* sums, std::uint8_t* out)                                                          \
+    {                                                                                                                  \
+        slideRowAny<std::uint16_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                       \
+    }                                                                                                                  \
+    target void row32(const std::uint32_t* padded, long kernelWidth, long width, const MeanDivider* divider,           \
+                      std::uint32_t* sums, std::uint8_t* out)                                                          \
+    {                                                                                                                  \
+        slideRowAny<std::uint32_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                       \
+    }                                                                                                                  \
+    target void multiply(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t* matrix,    \
+                         const std::int32_t* bias, int shift)                                                          \
+    {                                                                                                                  \
+        multiplyRowLoop(in, out, pixels, matrix, bias, shift);                                                         \
+    }                                                                                                                  \
+    constexpr LaneFunctions functions = {columns16, columns32, row16, row32, multiply};                                \
     }
 
 VIMAGE_LANE_FUNCTIONS(baseline, , false)
