@@ -292,6 +292,13 @@ std::uint8_t clampToByte(std::int32_t value)
                                                    int shift)
 {
     std::size_t x = 0;
+    // Copied, so that the stores to out cannot change them as far as the compiler knows. A colour matrix is often
+    // part zeros (the saturation's alpha row and column are), and a weight known to be zero costs only a branch
+    // that always goes the same way.
+    std::int32_t weights[16];
+    std::int32_t offsets[4];
+    std::memcpy(weights, matrix, sizeof weights);
+    std::memcpy(offsets, bias, sizeof offsets);
     // Channel i is the word's byte i only where the low byte comes first in memory.
     for (; std::endian::native == std::endian::little && x + lanes <= pixels; x += lanes) {
         auto words = load<SignedWords>(in + x * 4);
@@ -301,9 +308,11 @@ std::uint8_t clampToByte(std::int32_t value)
         }
         SignedWords result = {};
         for (int j = 0; j < 4; ++j) {
-            SignedWords sum = channels[0] * matrix[j] + bias[j];
-            for (int i = 1; i < 4; ++i) {
-                sum += channels[i] * matrix[i * 4 + j];
+            SignedWords sum = SignedWords{} + offsets[j];
+            for (int i = 0; i < 4; ++i) {
+                if (weights[i * 4 + j] != 0) {
+                    sum += channels[i] * weights[i * 4 + j];
+                }
             }
             sum >>= shift;
             sum = sum < 0 ? 0 : sum;
