@@ -287,14 +287,15 @@ std::uint8_t clampToByte(std::int32_t value)
 
 // Sixteen pixels at a time, each a 32-bit word: every channel is taken out by a shift, so that the matrix is
 // plain lane-wise arithmetic, and the results go back in the same way.
+template <bool wholeVectors>
 [[gnu::always_inline]] inline void multiplyRowLoop(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels,
                                                    const std::int32_t matrix[16], const std::int32_t bias[4],
                                                    int shift)
 {
     std::size_t x = 0;
     // Copied, so that the stores to out cannot change them as far as the compiler knows. A colour matrix is often
-    // part zeros (the saturation's alpha row and column are), and a weight known to be zero costs only a branch
-    // that always goes the same way.
+    // part zeros (the saturation's alpha row and column are), and where a vector fits one register, a zero weight
+    // skipped costs only a branch that always goes the same way; split over two, branches push them out to memory.
     std::int32_t weights[16];
     std::int32_t offsets[4];
     std::memcpy(weights, matrix, sizeof weights);
@@ -310,7 +311,7 @@ std::uint8_t clampToByte(std::int32_t value)
         for (int j = 0; j < 4; ++j) {
             SignedWords sum = SignedWords{} + offsets[j];
             for (int i = 0; i < 4; ++i) {
-                if (weights[i * 4 + j] != 0) {
+                if (!wholeVectors || weights[i * 4 + j] != 0) {
                     sum += channels[i] * weights[i * 4 + j];
                 }
             }
@@ -367,7 +368,7 @@ struct LaneFunctions {
     target void multiply(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t* matrix,    \
                          const std::int32_t* bias, int shift)                                                          \
     {                                                                                                                  \
-        multiplyRowLoop(in, out, pixels, matrix, bias, shift);                                                         \
+        multiplyRowLoop<wideVectors>(in, out, pixels, matrix, bias, shift);                                            \
     }                                                                                                                  \
     constexpr LaneFunctions functions = {columns16, columns32, row16, row32, multiply};                                \
     }
