@@ -108,14 +108,14 @@ template <class Wide, class Narrow>
     return load<Wide>(&shuffled);
 }
 
-template <class Sum, bool leave, bool shuffleWiden>
+template <class Sum, bool leave, bool wholeVectors>
 [[gnu::always_inline]] inline void slideColumnsLoop(const std::uint8_t* entering, const std::uint8_t* leaving,
                                                     Sum* columns, std::size_t count)
 {
     using Vectors = ColumnVectors<Sum>;
     using Bytes64 = std::uint8_t __attribute__((vector_size(64)));
     std::size_t i = 0;
-    for (; shuffleWiden && sizeof(Sum) == 2 && i + 64 <= count; i += Vectors::count) {
+    for (; wholeVectors && sizeof(Sum) == 2 && i + 64 <= count; i += Vectors::count) {
         auto column = load<typename Vectors::Sums>(columns + i);
         column += widenedByShuffle<typename Vectors::Sums, Bytes64>(entering + i);
         if constexpr (leave) {
@@ -136,14 +136,14 @@ template <class Sum, bool leave, bool shuffleWiden>
     }
 }
 
-template <class Sum, bool shuffleWiden>
+template <class Sum, bool wholeVectors>
 [[gnu::always_inline]] inline void slideColumnsAny(const std::uint8_t* entering, const std::uint8_t* leaving,
                                                    Sum* columns, std::size_t count)
 {
     if (leaving) {
-        slideColumnsLoop<Sum, true, shuffleWiden>(entering, leaving, columns, count);
+        slideColumnsLoop<Sum, true, wholeVectors>(entering, leaving, columns, count);
     } else {
-        slideColumnsLoop<Sum, false, shuffleWiden>(entering, leaving, columns, count);
+        slideColumnsLoop<Sum, false, wholeVectors>(entering, leaving, columns, count);
     }
 }
 
@@ -184,10 +184,10 @@ template <Emit mode>
 }
 
 // A run of pixels' column sums as words.
-template <class Sum, bool shuffleWiden>
+template <class Sum, bool wholeVectors>
 [[gnu::always_inline]] inline Words widened(const Sum* from)
 {
-    if constexpr (shuffleWiden && sizeof(Sum) == 2) {
+    if constexpr (wholeVectors && sizeof(Sum) == 2) {
         return widenedByShuffle<Words, std::uint16_t __attribute__((vector_size(64)))>(from);
     } else {
         return __builtin_convertvector(load<typename ColumnVectors<Sum>::Lanes>(from), Words);
@@ -195,12 +195,12 @@ template <class Sum, bool shuffleWiden>
 }
 
 // How much the window sums of a run of pixels from x + 1 on differ from those at x.
-template <class Sum, bool shuffleWiden>
+template <class Sum, bool wholeVectors>
 [[gnu::always_inline]] inline Words runOfChanges(const Sum* padded, long x, long kernelWidth)
 {
     constexpr Words zero = {};
-    Words run = widened<Sum, shuffleWiden>(padded + (x + kernelWidth) * 4);
-    run -= widened<Sum, shuffleWiden>(padded + x * 4);
+    Words run = widened<Sum, wholeVectors>(padded + (x + kernelWidth) * 4);
+    run -= widened<Sum, wholeVectors>(padded + x * 4);
     for (std::size_t shift = 4; shift < lanes; shift *= 2) {
         run += __builtin_shuffle(run, zero, shiftedUp<Words>(static_cast<int>(shift)));
     }
@@ -210,7 +210,7 @@ template <class Sum, bool shuffleWiden>
 // Each step's sums are the last ones plus what entered minus what left. The differences of a run of pixels are
 // taken at once and added up by a prefix sum across the vector; modular arithmetic is exact since every true sum
 // fits. Two runs go at a time so that only one step in two waits for the one before.
-template <class Sum, Emit mode, bool shuffleWiden>
+template <class Sum, Emit mode, bool wholeVectors>
 [[gnu::always_inline]] inline void slideRowLoop(const Sum* padded, long kernelWidth, long width,
                                                 const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
@@ -223,7 +223,7 @@ template <class Sum, Emit mode, bool shuffleWiden>
     Words window = {};
     long j = 0;
     for (; j + runPixels <= kernelWidth; j += runPixels) {
-        window += widened<Sum, shuffleWiden>(padded + j * 4);
+        window += widened<Sum, wholeVectors>(padded + j * 4);
     }
     for (int shift = lanes / 2; shift >= 4; shift /= 2) {
         window += __builtin_shuffle(window, zero, shiftedDown<Words>(shift));
@@ -242,8 +242,8 @@ template <class Sum, Emit mode, bool shuffleWiden>
     }
     long x = 0;
     for (; x + 2 * runPixels <= width - 1; x += 2 * runPixels) {
-        Words first = runOfChanges<Sum, shuffleWiden>(padded, x, kernelWidth);
-        Words second = runOfChanges<Sum, shuffleWiden>(padded, x + runPixels, kernelWidth);
+        Words first = runOfChanges<Sum, wholeVectors>(padded, x, kernelWidth);
+        Words second = runOfChanges<Sum, wholeVectors>(padded, x + runPixels, kernelWidth);
         second += __builtin_shuffle(first, lastPixel<Words>());
         first += carry;
         second += carry;
@@ -252,7 +252,7 @@ template <class Sum, Emit mode, bool shuffleWiden>
         carry = __builtin_shuffle(second, lastPixel<Words>());
     }
     for (; x + runPixels <= width - 1; x += runPixels) {
-        Words run = runOfChanges<Sum, shuffleWiden>(padded, x, kernelWidth) + carry;
+        Words run = runOfChanges<Sum, wholeVectors>(padded, x, kernelWidth) + carry;
         emit<mode>(run, x + 1, half, reciprocal, area, sums, out);
         carry = __builtin_shuffle(run, lastPixel<Words>());
     }
@@ -267,16 +267,16 @@ template <class Sum, Emit mode, bool shuffleWiden>
     }
 }
 
-template <class Sum, bool shuffleWiden>
+template <class Sum, bool wholeVectors>
 [[gnu::always_inline]] inline void slideRowAny(const Sum* padded, long kernelWidth, long width,
                                                const MeanDivider* divider, std::uint32_t* sums, std::uint8_t* out)
 {
     if (!divider) {
-        slideRowLoop<Sum, Emit::Sums, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::Sums, wholeVectors>(padded, kernelWidth, width, divider, sums, out);
     } else if (divider->corrected) {
-        slideRowLoop<Sum, Emit::CorrectedMeans, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::CorrectedMeans, wholeVectors>(padded, kernelWidth, width, divider, sums, out);
     } else {
-        slideRowLoop<Sum, Emit::Means, shuffleWiden>(padded, kernelWidth, width, divider, sums, out);
+        slideRowLoop<Sum, Emit::Means, wholeVectors>(padded, kernelWidth, width, divider, sums, out);
     }
 }
 
@@ -342,33 +342,33 @@ struct LaneFunctions {
     void (*multiply)(const std::uint8_t*, std::uint8_t*, std::size_t, const std::int32_t*, const std::int32_t*, int);
 };
 
-// One build of every loop for the instructions target allows, with or without whole 64-byte vectors.
-#define VIMAGE_LANE_FUNCTIONS(build, target, wideVectors)                                                              \
+// One build of every loop for the instructions target allows; wholeVectors where a 64-byte vector fits one register.
+#define VIMAGE_LANE_FUNCTIONS(build, target, wholeVectors)                                                             \
     namespace build {                                                                                                  \
     target void columns16(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,           \
                           std::size_t count)                                                                           \
     {                                                                                                                  \
-        slideColumnsAny<std::uint16_t, wideVectors>(entering, leaving, columns, count);                                \
+        slideColumnsAny<std::uint16_t, wholeVectors>(entering, leaving, columns, count);                               \
     }                                                                                                                  \
     target void columns32(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint32_t* columns,           \
                           std::size_t count)                                                                           \
     {                                                                                                                  \
-        slideColumnsAny<std::uint32_t, wideVectors>(entering, leaving, columns, count);                                \
+        slideColumnsAny<std::uint32_t, wholeVectors>(entering, leaving, columns, count);                               \
     }                                                                                                                  \
     target void row16(const std::uint16_t* padded, long kernelWidth, long width, const MeanDivider* divider,           \
                       std::uint32_t* sums, std::uint8_t* out)                                                          \
     {                                                                                                                  \
-        slideRowAny<std::uint16_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                       \
+        slideRowAny<std::uint16_t, wholeVectors>(padded, kernelWidth, width, divider, sums, out);                      \
     }                                                                                                                  \
     target void row32(const std::uint32_t* padded, long kernelWidth, long width, const MeanDivider* divider,           \
                       std::uint32_t* sums, std::uint8_t* out)                                                          \
     {                                                                                                                  \
-        slideRowAny<std::uint32_t, wideVectors>(padded, kernelWidth, width, divider, sums, out);                       \
+        slideRowAny<std::uint32_t, wholeVectors>(padded, kernelWidth, width, divider, sums, out);                      \
     }                                                                                                                  \
     target void multiply(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t* matrix,    \
                          const std::int32_t* bias, int shift)                                                          \
     {                                                                                                                  \
-        multiplyRowLoop<wideVectors>(in, out, pixels, matrix, bias, shift);                                            \
+        multiplyRowLoop<wholeVectors>(in, out, pixels, matrix, bias, shift);                                           \
     }                                                                                                                  \
     constexpr LaneFunctions functions = {columns16, columns32, row16, row32, multiply};                                \
     }
