@@ -40,41 +40,6 @@ struct Geometry {
     long radiusY = 0;
 };
 
-// Window sums of one source row, one per destination column and channel, with the outside filled per edge style.
-// A row's sums fit 16 bits for every kernel up to 257 pixels wide, which halves what the column pass reads.
-template <class Sum>
-void sumRow(const Geometry& g, const std::uint8_t* row, EdgeStyle style, const std::uint8_t* background,
-            std::uint8_t* padded, Sum* sums)
-{
-    long paddedWidth = g.width + 2 * g.radiusX;
-    long firstColumn = g.offsetX - g.radiusX;
-    long insideFrom = std::clamp(-firstColumn, 0L, paddedWidth);
-    long insideTo = std::clamp(g.srcWidth - firstColumn, insideFrom, paddedWidth);
-    auto fill = [&](long from, long to, const std::uint8_t* pixel) {
-        for (long j = from; j < to; ++j) {
-            std::memcpy(padded + j * 4, pixel, 4);
-        }
-    };
-    const std::uint8_t zero[4] = {};
-    switch (style) {
-    case EdgeStyle::Background:
-        fill(0, insideFrom, background);
-        fill(insideTo, paddedWidth, background);
-        break;
-    case EdgeStyle::Truncate:
-        fill(0, insideFrom, zero);
-        fill(insideTo, paddedWidth, zero);
-        break;
-    default:
-        fill(0, insideFrom, row);
-        fill(insideTo, paddedWidth, row + (g.srcWidth - 1) * 4);
-        break;
-    }
-    std::memcpy(padded + insideFrom * 4, row + (firstColumn + insideFrom) * 4,
-                static_cast<std::size_t>(insideTo - insideFrom) * 4);
-    slideRow(padded, 2 * g.radiusX + 1, g.width, sums);
-}
-
 long insideCount(long centre, long radius, long size)
 {
     return std::min(centre + radius, size - 1) - std::max(centre - radius, 0L) + 1;
@@ -90,92 +55,114 @@ void writeTruncatedRow(const Geometry& g, const std::uint32_t* sums, long y, std
     }
 }
 
-// Window sums of the rows one pass reads, kept for as long as a window holds them: a ring of one more row than
-// the kernel is tall, plus the rows that stand for those above and below the source.
-template <class Sum>
-class RowSums {
-public:
-    RowSums(const Geometry& g, std::size_t rowLength, Sum* storage)
-        : m_g(g), m_slots(2 * g.radiusY + 2), m_rowLength(rowLength), m_storage(storage)
+// Where one convolution reads: the source columns inside the padded row of column sums the windows slide along.
+struct Columns {
+    explicit Columns(const Geometry& g)
+        : padded(g.width + 2 * g.radiusX), first(g.offsetX - g.radiusX), insideFrom(std::clamp(-first, 0L, padded)),
+          insideTo(std::clamp(g.srcWidth - first, insideFrom, padded))
     {
     }
 
-    static std::size_t elements(const Geometry& g, std::size_t rowLength)
-    {
-        return static_cast<std::size_t>(2 * g.radiusY + 4) * rowLength;
-    }
+    std::size_t insideLength() const { return static_cast<std::size_t>(insideTo - insideFrom) * 4; }
 
-    Sum* above() { return m_storage; }
-    Sum* below() { return m_storage + m_rowLength; }
-    Sum* slot(long row) { return m_storage + (2 + static_cast<std::size_t>(row % m_slots)) * m_rowLength; }
-    const Sum* at(long row)
-    {
-        return row < 0 ? above() : row >= m_g.srcHeight ? below() : slot(row);
-    }
-
-private:
-    const Geometry& m_g;
-    long m_slots;
-    std::size_t m_rowLength;
-    Sum* m_storage;
+    long padded;
+    long first;
+    long insideFrom;
+    long insideTo;
 };
+
+std::size_t roundedUp(std::size_t bytes)
+{
+    return (bytes + 63) / 64 * 64;
+}
+
+// The padded column sums, with a vector's room after them for loads that reach past the last, the window sums of
+// one row where they cannot be divided on the way, and a row that stands for those outside the source.
+template <class Sum>
+std::size_t paddedBytes(const Geometry& g)
+{
+    return roundedUp(static_cast<std::size_t>(Columns(g).padded) * 4 * sizeof(Sum) + 64);
+}
 
 template <class Sum>
 std::size_t scratchSize(const Geometry& g)
 {
-    auto rowLength = static_cast<std::size_t>(g.width) * 4;
-    return RowSums<Sum>::elements(g, rowLength) * sizeof(Sum) + rowLength * sizeof(std::uint32_t) +
-           static_cast<std::size_t>(g.width + 2 * g.radiusX) * 4 + 64;
+    auto padded = static_cast<std::size_t>(Columns(g).padded) * 4;
+    return paddedBytes<Sum>(g) + roundedUp(static_cast<std::size_t>(g.width) * 4 * 4) + padded + 64;
 }
 
+// The vertical pass comes first, keeping one running sum per source column and channel: the row leaving the
+// window is read again from the source, which is still near in the cache, rather than kept. The windows then slide
+// along that row of sums. A column's sum fits 16 bits for every kernel up to 257 pixels tall.
 template <class Sum>
 void convolve(const Geometry& g, const vImage_Buffer& src, const vImage_Buffer& dest, EdgeStyle style,
               const std::uint8_t* background, std::uint8_t* scratch)
 {
-    auto rowLength = static_cast<std::size_t>(g.width) * 4;
-    auto* columns = reinterpret_cast<std::uint32_t*>(scratch);
-    auto* sums = reinterpret_cast<Sum*>(columns + rowLength);
-    auto* padded = reinterpret_cast<std::uint8_t*>(sums + RowSums<Sum>::elements(g, rowLength));
-    RowSums<Sum> rows(g, rowLength, sums);
-    const auto* srcBytes = static_cast<const std::uint8_t*>(src.data);
-    auto* destBytes = static_cast<std::uint8_t*>(dest.data);
-    auto sourceRow = [&](long row) { return srcBytes + static_cast<std::size_t>(row) * src.rowBytes; };
+    Columns columns(g);
+    auto* padded = reinterpret_cast<Sum*>(scratch);
+    auto* windowSums = reinterpret_cast<std::uint32_t*>(scratch + paddedBytes<Sum>(g));
+    auto* outsideRow = reinterpret_cast<std::uint8_t*>(windowSums) + roundedUp(static_cast<std::size_t>(g.width) * 16);
+    Sum* inside = padded + columns.insideFrom * 4;
+    std::size_t insideLength = columns.insideLength();
 
-    if (style == EdgeStyle::Background || style == EdgeStyle::Truncate) {
-        long kernelWidth = 2 * g.radiusX + 1;
-        for (std::size_t i = 0; i < rowLength; ++i) {
-            auto outside = static_cast<Sum>(style == EdgeStyle::Background ? background[i % 4] * kernelWidth : 0);
-            rows.above()[i] = outside;
-            rows.below()[i] = outside;
-        }
-    } else {
-        sumRow(g, sourceRow(0), style, background, padded, rows.above());
-        sumRow(g, sourceRow(g.srcHeight - 1), style, background, padded, rows.below());
+    const auto* srcBytes = static_cast<const std::uint8_t*>(src.data) + (columns.first + columns.insideFrom) * 4;
+    bool constantOutside = style == EdgeStyle::Background || style == EdgeStyle::Truncate;
+    for (std::size_t i = 0; constantOutside && i < insideLength; ++i) {
+        outsideRow[i] = style == EdgeStyle::Background ? background[i % 4] : 0;
     }
-    auto enter = [&](long row) {
-        if (row >= 0 && row < g.srcHeight) {
-            sumRow(g, sourceRow(row), style, background, padded, rows.slot(row));
+    auto sourceRow = [&](long row) -> const std::uint8_t* {
+        if (row < 0 || row >= g.srcHeight) {
+            if (constantOutside) {
+                return outsideRow;
+            }
+            row = std::clamp(row, 0L, g.srcHeight - 1);
         }
-        return rows.at(row);
+        return srcBytes + static_cast<std::size_t>(row) * src.rowBytes;
     };
 
-    std::memset(columns, 0, rowLength * sizeof(std::uint32_t));
+    std::fill(inside, inside + insideLength, Sum{0});
     for (long row = g.offsetY - g.radiusY; row <= g.offsetY + g.radiusY; ++row) {
-        slideColumns(enter(row), nullptr, columns, rowLength, nullptr, nullptr);
+        slideColumns(sourceRow(row), nullptr, inside, insideLength);
     }
-    MeanDivider divider(static_cast<std::uint32_t>((2 * g.radiusX + 1) * (2 * g.radiusY + 1)));
-    for (long y = 0; y < g.height; ++y) {
-        std::uint8_t* out = destBytes + static_cast<std::size_t>(y) * dest.rowBytes;
-        long leaving = g.offsetY + y - g.radiusY;
-        const Sum* entering = rows.at(leaving);
-        if (y + 1 < g.height) {
-            entering = enter(g.offsetY + y + 1 + g.radiusY);
+    // A pixel's four sums at a time, so that each copy is a single store.
+    auto fill = [&](long from, long to, const Sum* pixel) {
+        Sum sums[4];
+        std::memcpy(sums, pixel, sizeof sums);
+        for (long j = from; j < to; ++j) {
+            std::memcpy(padded + j * 4, sums, sizeof sums);
         }
+    };
+    if (constantOutside) {
+        Sum outside[4];
+        for (int c = 0; c < 4; ++c) {
+            outside[c] = static_cast<Sum>(outsideRow[c] * (2 * g.radiusY + 1));
+        }
+        fill(0, columns.insideFrom, outside);
+        fill(columns.insideTo, columns.padded, outside);
+    }
+
+    MeanDivider divider(static_cast<std::uint32_t>((2 * g.radiusX + 1) * (2 * g.radiusY + 1)));
+    long kernelWidth = 2 * g.radiusX + 1;
+    for (long y = 0; y < g.height; ++y) {
+        if (!constantOutside) {
+            fill(0, columns.insideFrom, inside);
+            fill(columns.insideTo, columns.padded, inside + insideLength - 4);
+        }
+        std::uint8_t* out = static_cast<std::uint8_t*>(dest.data) + static_cast<std::size_t>(y) * dest.rowBytes;
         if (style == EdgeStyle::Truncate) {
-            writeTruncatedRow(g, columns, y, out);
-            slideColumns(entering, rows.at(leaving), columns, rowLength, nullptr, nullptr);
+            slideRow(padded, kernelWidth, g.width, windowSums);
+            writeTruncatedRow(g, windowSums, y, out);
+        } else if (divider.inFloat) {
+            slideRowMeans(padded, kernelWidth, g.width, divider, out);
         } else {
-            slideColumns(entering, rows.at(leaving), columns, rowLength, &divider, out);
+            slideRow(padded, kernelWidth, g.width, windowSums);
+            for (long i = 0; i < g.width * 4; ++i) {
+                out[i] = static_cast<std::uint8_t>((std::uint64_t{windowSums[i]} + divider.half) / divider.area);
+            }
+        }
+        long centre = g.offsetY + y;
+        if (y + 1 < g.height) {
+            slideColumns(sourceRow(centre + g.radiusY + 1), sourceRow(centre - g.radiusY), inside, insideLength);
         }
     }
 }
@@ -223,7 +210,7 @@ vImage_Error vImageBoxConvolve_ARGB8888(const vImage_Buffer* src, const vImage_B
     g.offsetY = static_cast<long>(srcOffsetToROI_Y);
     g.radiusX = kernel_width / 2;
     g.radiusY = kernel_height / 2;
-    bool narrowSums = kernel_width * 255 <= UINT16_MAX;
+    bool narrowSums = kernel_height * 255 <= UINT16_MAX;
     std::size_t size = narrowSums ? scratchSize<std::uint16_t>(g) : scratchSize<std::uint32_t>(g);
     if (flags & kvImageGetTempBufferSize) {
         return static_cast<vImage_Error>(size);

@@ -12,26 +12,41 @@ struct MeanDivider {
 
     std::uint32_t area;
     std::uint32_t half;
-    // In single precision, exact while every biased sum stays below 2^24: the quotient from a reciprocal a shade
-    // too small is either right or one short, and the remainder, exact too, says which.
+    // Single precision serves while every biased sum stays below 2^24. Mostly the product with a reciprocal,
+    // truncated, is the quotient itself: checked at both ends of every quotient's range of sums, which is enough
+    // since rounding keeps order. Where no reciprocal passes, one a shade too small gives a quotient right or one
+    // short, and the remainder, exact too, says which.
     bool inFloat;
+    bool corrected;
     float reciprocal;
 };
 
-// Sums over windows of kernelWidth pixels sliding along a row of width + kernelWidth - 1 pixels, per channel.
-void slideRow(const std::uint8_t* padded, long kernelWidth, long width, std::uint16_t* sums);
-void slideRow(const std::uint8_t* padded, long kernelWidth, long width, std::uint32_t* sums);
+// Adds a row of bytes to running column sums and, when there is one, takes another away.
+void slideColumns(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint16_t* columns,
+                  std::size_t count);
+void slideColumns(const std::uint8_t* entering, const std::uint8_t* leaving, std::uint32_t* columns,
+                  std::size_t count);
 
-// With a divider, first writes the means of the column sums to out; then adds the entering row's sums to the
-// column sums and takes away the leaving row's, when there is one.
-void slideColumns(const std::uint16_t* entering, const std::uint16_t* leaving, std::uint32_t* columns,
-                  std::size_t count, const MeanDivider* divider, std::uint8_t* out);
-void slideColumns(const std::uint32_t* entering, const std::uint32_t* leaving, std::uint32_t* columns,
-                  std::size_t count, const MeanDivider* divider, std::uint8_t* out);
+// Sums over windows of kernelWidth pixels sliding along a row of width + kernelWidth - 1 pixels' column sums, per
+// channel.
+void slideRow(const std::uint16_t* padded, long kernelWidth, long width, std::uint32_t* sums);
+void slideRow(const std::uint32_t* padded, long kernelWidth, long width, std::uint32_t* sums);
+
+// The same windows' means, for a divider that works in single precision.
+void slideRowMeans(const std::uint16_t* padded, long kernelWidth, long width, const MeanDivider& divider,
+                   std::uint8_t* out);
+void slideRowMeans(const std::uint32_t* padded, long kernelWidth, long width, const MeanDivider& divider,
+                   std::uint8_t* out);
 
 // One row of pixels through a colour matrix, over a divisor of 2^shift whose rounding is folded into bias, clamped
 // to 0...255; out may be in. Sums must fit 32 bits.
 void multiplyRow(const std::uint8_t* in, std::uint8_t* out, std::size_t pixels, const std::int32_t matrix[16],
                  const std::int32_t bias[4], int shift);
+
+// Which build of the loops runs: normally the widest the processor has; tests pick each in turn.
+enum class LaneWidth { Widest, Avx512, Avx2, Baseline };
+
+// False, changing nothing, when the processor cannot run that build.
+bool useLaneWidth(LaneWidth width);
 
 }  // namespace device::graphics
