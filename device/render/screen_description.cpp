@@ -185,7 +185,8 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     uikit::UIView* presented = controllers.modal->view();
     uikit::CGRect clip = presented->clipsToBounds() ? intersection(screen, presented->frameInWindow()) : screen;
     collectVisibleTexts(*content->view(), clip, modal.viewTexts);
-    if (dynamic_cast<preferences::PSListController*>(content)) {
+    // A plain page that holds a table shows a list as much as a list page does.
+    if (dynamic_cast<preferences::PSListController*>(content) || findTable(content->view())) {
         modal.page = describePage(content, controllers.modalNavigation);
     }
     return modal;

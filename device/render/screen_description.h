@@ -53,7 +53,7 @@ struct ModalDescription {
     std::optional<NavigationBarDescription> bar;
     // Visible labels of the presented view, in view order.
     std::vector<std::string> viewTexts;
-    // When the presented controller shows a list page.
+    // When the presented controller shows a list page, or a table in a page of its own.
     std::optional<PageDescription> page;
 
     // Every visible label and button text: the navigation bar's, then the view's.
