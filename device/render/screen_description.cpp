@@ -105,6 +105,7 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     row.kind = kindOf(cell);
     row.deleteControl = cell.isEditing() && cell.editingStyle() == uikit::UITableViewCellEditingStyle::Delete;
     row.showsDeleteButton = cell.showingDeleteConfirmation();
+    row.reorderControl = cell.showsReorderControl();
     row.hasIcon = cell.imageView() && cell.imageView()->image();
     row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
     return row;

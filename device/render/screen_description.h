@@ -26,6 +26,8 @@ struct RowDescription {
     // In editing mode: the red control that opens the row's "Delete" button.
     bool deleteControl = false;
     bool showsDeleteButton = false;
+    // In editing mode: the grip that drags the row.
+    bool reorderControl = false;
 };
 
 struct SectionDescription {
