@@ -49,13 +49,23 @@ TEST_F(PhoneSortTest, TheSheetSortsByNameCaseFirstAndTheOrderHolds)
     EXPECT_EQ(order.size(), shown[0].size());
     EXPECT_THAT(order, Not(Contains("CONNECTIVITY")));
 
-    dumps = run("tap Edit\ntap Reset\ndump\ntap Z->A\ndump\n");
-    ASSERT_EQ(dumps.size(), 2u);
+    dumps = run("tap Edit\ntap Reset\ndump\ntap Z->A\ndump\ntap Edit\ntap Reset\ntap Reset\ndump\n");
+    ASSERT_EQ(dumps.size(), 3u);
     EXPECT_THAT(dumps[0]["sheet"]["buttons"], ElementsAre("Reset", "A->Z", "Z->A", "Cancel"));
     Sections descending = sectionsOf(dumps[1]["page"]);
     ASSERT_EQ(descending.size(), 1u);
     EXPECT_TRUE(std::is_sorted(descending[0].begin(), descending[0].end(), std::greater<>()));
     EXPECT_EQ(descending[0].front(), "iTunes & App Store");
+    // Reset forgets the order and leaves arrange mode: the host's own order, dividers and all.
+    const auto& reset = dumps[2];
+    EXPECT_EQ(reset["alert"]["title"], "Reset Complete");
+    EXPECT_EQ(reset["alert"]["message"], "The Settings list is back in its original order.");
+    EXPECT_FALSE(reset["page"]["editing"]);
+    EXPECT_EQ(reset["page"]["right"], "Edit");
+    EXPECT_FALSE(orderStored());
+    Sections host = sectionsOf(reset["page"]);
+    ASSERT_GT(host.size(), 1u);
+    EXPECT_THAT(host[0], ElementsAre("Airplane Mode", "Wi-Fi", "Bluetooth", "Cellular", "Personal Hotspot", "Carrier"));
 }
 
 TEST_F(TabletSortTest, TheSheetBesideTheResetButtonSortsAndResetBringsBackTheDividers)
