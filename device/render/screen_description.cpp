@@ -106,6 +106,7 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     row.kind = kindOf(cell);
     row.deleteControl = cell.isEditing() && cell.editingStyle() == uikit::UITableViewCellEditingStyle::Delete;
     row.showsDeleteButton = cell.showingDeleteConfirmation();
+    row.reorderControl = cell.showsReorderControl();
     row.hasIcon = cell.imageView() && cell.imageView()->image();
     row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
     return row;
@@ -200,7 +201,7 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     for (const auto& placed : modal.placedTexts) {
         modal.viewTexts.push_back(placed.text);
     }
-    // A table of its own, as an arrange sheet has, is a list too.
+    // A plain page that holds a table shows a list as much as a list page does.
     if (dynamic_cast<preferences::PSListController*>(content) || findTable(content->view())) {
         modal.page = describePage(content, controllers.modalNavigation);
     }

@@ -26,6 +26,8 @@ struct RowDescription {
     // In editing mode: the red control that opens the row's "Delete" button.
     bool deleteControl = false;
     bool showsDeleteButton = false;
+    // In editing mode: the grip that drags the row.
+    bool reorderControl = false;
 };
 
 struct SectionDescription {
@@ -71,7 +73,7 @@ struct ModalDescription {
     std::vector<std::string> viewTexts;
     // The same labels with their frames, for a text rendering laid out as the screen is.
     std::vector<PlacedText> placedTexts;
-    // When the presented controller shows a list page.
+    // When the presented controller shows a list page, or a table in a page of its own.
     std::optional<PageDescription> page;
 
     // Every visible label and button text: the navigation bar's, then the view's.

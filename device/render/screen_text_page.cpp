@@ -64,7 +64,7 @@ std::string accessoryText(const RowDescription& row, bool editing)
     if (row.checked) {
         parts.push_back("✓");
     }
-    if (editing) {
+    if (editing && row.reorderControl) {
         parts.push_back("≡");
     }
     if (row.showsDeleteButton) {

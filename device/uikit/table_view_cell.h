@@ -45,6 +45,7 @@ public:
     // What the table's data source and delegate answered for this row.
     void setEditingControls(UITableViewCellEditingStyle style, bool showsReorderControl, bool indents);
     UITableViewCellEditingStyle editingStyle() const { return m_editingStyle; }
+    bool showsReorderControl() const { return m_editing && m_showsReorderControl; }
     bool showingDeleteConfirmation() const { return m_deleteButton != nullptr; }
     void setShowingDeleteConfirmation(bool showing);
 

@@ -213,7 +213,9 @@ CommandResult dragRow(Simulator& simulator, const Arguments& arguments)
     auto* row = moved.target->row;
     auto* grip = findIn<device::uikit::UITableViewCellReorderControl>(*row);
     if (!grip || !grip->isVisibleOnScreen()) {
-        return CommandResult::error("the row \"" + *arguments.text + "\" cannot be moved (is the list editing?)");
+        std::string why = moved.target->list && moved.target->list->isEditing() ? "its list keeps it in place"
+                                                                                : "its list is not in editing mode";
+        return CommandResult::error("the row \"" + *arguments.text + "\" cannot be moved: " + why);
     }
     CGPoint from = centreOf(*grip);
     drag(from, {from.x, centreOf(*place.target->row).y});

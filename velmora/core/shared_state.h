@@ -116,6 +116,14 @@ struct SharedState {
     {
         return previousImplementations[static_cast<std::size_t>(method)];
     }
+
+    // Arrange mode and sorting. positionsReset is set only between resetPos and the
+    // setEditingState it sends, so that leaving arrange mode writes no order.
+    bool positionsReset = false;
+    std::weak_ptr<device::objc::Object> savedDataSource;
+    std::weak_ptr<device::objc::Object> savedDelegate;
+    // The root list that opened the last sort sheet; the sheet's choices go to it.
+    std::weak_ptr<device::objc::Object> sortController;
 };
 
 SharedState& sharedState();

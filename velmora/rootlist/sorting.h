@@ -11,6 +11,8 @@ namespace velmora::rootlist {
 class Sort : public device::uikit::UIActionSheet {
 public:
     static constexpr std::string_view className = "Sort";
+
+    void actionSheetClickedButtonAtIndex(device::uikit::UIActionSheet* sheet, long index);
 };
 
 void registerSortDelegate();

@@ -13,6 +13,7 @@ namespace {
 
 using testing::EndsWith;
 using testing::HasSubstr;
+using testing::Not;
 using testing::StartsWith;
 
 const std::string kFooter = "A footer long enough to need several lines on a phone screen, so it must be wrapped at "
@@ -272,14 +273,17 @@ TEST(ScreenText, RowsInEditingModeShowTheirControlsAndASwipedRowItsDeleteButton)
     keyboards.editing = true;
     RowDescription english{"English", std::nullopt, std::nullopt, RowKind::Static, false, false};
     english.deleteControl = true;
+    english.reorderControl = true;
     RowDescription emoji = english;
     emoji.label = "Emoji";
     emoji.showsDeleteButton = true;
-    keyboards.sections = {{std::nullopt, std::nullopt, {english, emoji}}};
+    RowDescription fixed{"Fixed", std::nullopt, std::nullopt, RowKind::Static, false, false};
+    keyboards.sections = {{std::nullopt, std::nullopt, {english, emoji, fixed}}};
     ScreenText text(phoneShowing(keyboards));
     EXPECT_THAT(lineWith(text.str(), "English"), StartsWith(" ⊖ English"));
     EXPECT_THAT(lineWith(text.str(), "English"), EndsWith("≡"));
     EXPECT_THAT(lineWith(text.str(), "Emoji"), EndsWith("[Delete]"));
+    EXPECT_THAT(lineWith(text.str(), "Fixed"), Not(HasSubstr("≡")));
 }
 
 }  // namespace
