@@ -26,6 +26,8 @@ struct RowDescription {
     // In editing mode: the red control that opens the row's "Delete" button.
     bool deleteControl = false;
     bool showsDeleteButton = false;
+    // Titled buttons that the row's content view, slid aside, has uncovered, left to right.
+    std::vector<std::string> uncoveredButtons{};
 };
 
 struct SectionDescription {

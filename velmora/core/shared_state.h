@@ -21,6 +21,9 @@ class Object;
 namespace device::preferences {
 class PSSpecifier;
 }
+namespace device::uikit {
+class UIImage;
+}
 
 namespace velmora::core {
 
@@ -104,6 +107,18 @@ struct SharedState {
     {
         return previousImplementations[static_cast<std::size_t>(method)];
     }
+
+    // Swipe actions and the tag chooser. Only one cell is open at a time: the scroller last moved by
+    // a swipe, and the offset it rests at (0 closed, both buttons' widths open).
+    std::vector<std::weak_ptr<device::objc::Object>> lastVisibleCells;
+    std::weak_ptr<device::objc::Object> openCellScroller;
+    float swipeRestOffset = 0;
+    // The key window as it was when "More" was tapped, until the chooser has been made from it.
+    std::shared_ptr<device::uikit::UIImage> windowSnapshot;
+    // Recognisers, sheets and tables hold their delegates weakly: these keep them alive.
+    std::shared_ptr<device::objc::Object> gestureDelegate;
+    std::shared_ptr<device::objc::Object> sheetDelegate;
+    std::shared_ptr<device::objc::Object> chooserSource;
 };
 
 SharedState& sharedState();
