@@ -5,6 +5,7 @@
 #include "device/render/screen_controllers.h"
 #include "device/uikit/action_sheet.h"
 #include "device/uikit/alert_view.h"
+#include "device/uikit/button.h"
 #include "device/uikit/control.h"
 #include "device/uikit/keyboard.h"
 #include "device/uikit/screen.h"
@@ -89,6 +90,31 @@ RowKind kindOf(const uikit::UITableViewCell& cell)
                                                                                             : RowKind::Other;
 }
 
+std::vector<std::string> uncoveredButtons(const uikit::UITableViewCell& cell)
+{
+    const auto* content = dynamic_cast<const uikit::UIScrollView*>(cell.contentView());
+    if (!content) {
+        return {};
+    }
+    uikit::CGRect shown = content->bounds();
+    std::vector<const uikit::UIButton*> buttons;
+    for (const auto& subview : content->subviews()) {
+        auto* button = dynamic_cast<const uikit::UIButton*>(subview.get());
+        uikit::CGRect frame = subview->frame();
+        if (button && !button->title().empty() && !button->isHidden() && frame.minX() < shown.maxX()
+            && shown.minX() < frame.maxX()) {
+            buttons.push_back(button);
+        }
+    }
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const auto* a, const auto* b) { return a->frame().minX() < b->frame().minX(); });
+    std::vector<std::string> titles;
+    for (const auto* button : buttons) {
+        titles.push_back(button->title());
+    }
+    return titles;
+}
+
 RowDescription describeRow(const uikit::UITableViewCell& cell)
 {
     RowDescription row;
@@ -107,6 +133,7 @@ RowDescription describeRow(const uikit::UITableViewCell& cell)
     row.deleteControl = cell.isEditing() && cell.editingStyle() == uikit::UITableViewCellEditingStyle::Delete;
     row.showsDeleteButton = cell.showingDeleteConfirmation();
     row.reorderControl = cell.showsReorderControl();
+    row.uncoveredButtons = uncoveredButtons(cell);
     row.hasIcon = cell.imageView() && cell.imageView()->image();
     row.checked = cell.accessoryType() == uikit::UITableViewCellAccessoryType::Checkmark;
     return row;

@@ -28,6 +28,8 @@ struct RowDescription {
     bool showsDeleteButton = false;
     // In editing mode: the grip that drags the row.
     bool reorderControl = false;
+    // Titled buttons that the row's content view, slid aside, has uncovered, left to right.
+    std::vector<std::string> uncoveredButtons{};
 };
 
 struct SectionDescription {

@@ -70,6 +70,9 @@ std::string accessoryText(const RowDescription& row, bool editing)
     if (row.showsDeleteButton) {
         parts.push_back("[Delete]");
     }
+    for (const auto& button : row.uncoveredButtons) {
+        parts.push_back("[" + button + "]");
+    }
     std::string joined;
     for (const auto& part : parts) {
         joined += (joined.empty() ? "" : " ") + part;

@@ -7,6 +7,8 @@
 #include "device/uikit/navigation_controller.h"
 #include "device/uikit/split_view_controller.h"
 
+#include <algorithm>
+
 namespace device::settings {
 
 namespace {
@@ -16,6 +18,12 @@ const DeviceProfile* g_profile = nullptr;
 constexpr std::string_view kHostIconFolder = "/Applications/Preferences.app/Icons/";
 // The index of a page row's profile entry among the page's rows.
 constexpr std::string_view kHostRowKey = "hostRow";
+constexpr std::string_view kCarrierIdentifier = "CARRIER";
+
+bool isCarrierRow(const ProfileEntry& entry)
+{
+    return entry.identifier.value_or(entry.label.value_or("")) == kCarrierIdentifier;
+}
 
 // Carries a host entry's page rows inside its specifier.
 class HostPageRows : public objc::Object {
@@ -97,7 +105,12 @@ PrefsListController::~PrefsListController()
 preferences::SpecifierList& PrefsListController::specifiers()
 {
     if (!hasSpecifiers()) {
-        setSpecifiers(specifiersFromProfile(runningProfile().entries, this));
+        std::vector<ProfileEntry> entries = runningProfile().entries;
+        // Asked through the runtime at every build, so that a replacement decides.
+        if (!objc::msgSend<bool>(this, "_showCarrier")) {
+            std::erase_if(entries, isCarrierRow);
+        }
+        setSpecifiers(specifiersFromProfile(entries, this));
     }
     return currentList();
 }
@@ -133,12 +146,7 @@ void PrefsListController::hostTableViewDidSelectRowAtIndexPath(uikit::UITableVie
 
 bool PrefsListController::hostShowCarrier()
 {
-    for (const auto& entry : runningProfile().entries) {
-        if (entry.label == "Carrier") {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(runningProfile().entries, isCarrierRow);
 }
 
 bool PrefsListController::hostShouldReloadSpecifiersOnResume()

@@ -12,6 +12,9 @@ namespace device::settings {
 // The host Settings app's root list. Its own reloadSpecifiers, viewWillAppear:,
 // tableView:didSelectRowAtIndexPath:, _showCarrier, shouldReloadSpecifiersOnResume and dealloc are
 // registered on this class itself, so that a library replacing them changes this class only.
+//
+// Building its list, it shows the carrier row (identifier CARRIER) only when _showCarrier, sent
+// through the runtime, answers YES; its own _showCarrier answers YES when the profile has that row.
 class PrefsListController : public preferences::PSListController {
 public:
     static constexpr std::string_view className = "PrefsListController";

@@ -46,7 +46,7 @@ void UITableViewCell::setAccessoryView(std::shared_ptr<UIView> view)
     }
     m_accessoryView = std::move(view);
     if (m_accessoryView) {
-        addSubview(m_accessoryView);
+        m_contentView->addSubview(m_accessoryView);
     }
     layoutSubviews();
 }
@@ -138,12 +138,12 @@ void UITableViewCell::layoutSubviews()
         if (accessoryShown) {
             accessoryWidth = accessory.width() + 15;
         }
-        m_accessoryView->setFrame(CGRectMake(right - accessory.width() - 15, (height - accessory.height()) / 2,
+        m_accessoryView->setFrame(CGRectMake(right - left - accessory.width() - 15, (height - accessory.height()) / 2,
                                              accessory.width(), accessory.height()));
     } else if (m_accessoryType != UITableViewCellAccessoryType::None && accessoryShown) {
         accessoryWidth = 33;
     }
-    m_contentView->setFrame(CGRectMake(left, 0, std::max(0.0, right - left - accessoryWidth), height));
+    m_contentView->setFrame(CGRectMake(left, 0, std::max(0.0, right - left), height));
     double x = 15;
     if (m_imageView->image()) {
         m_imageView->setFrame(CGRectMake(15, (height - 29) / 2, 29, 29));
@@ -151,7 +151,7 @@ void UITableViewCell::layoutSubviews()
     } else {
         m_imageView->setFrame(CGRectMake(15, 0, 0, 0));
     }
-    double contentWidth = m_contentView->frame().width();
+    double contentWidth = std::max(0.0, m_contentView->frame().width() - accessoryWidth);
     bool hasDetail = !m_detailTextLabel->text().empty();
     double detailWidth = hasDetail ? std::min(contentWidth * 0.45, 10.0 * static_cast<double>(m_detailTextLabel->text().size()) + 10) : 0;
     m_textLabel->setFrame(CGRectMake(x, 0, contentWidth - x - detailWidth - 10, height));

@@ -17,8 +17,9 @@ class UIButton;
 class UITableViewCellEditControl;
 class UITableViewCellReorderControl;
 
-// A cell's first subview is its content view, a horizontally scrollable view (it does not scroll
-// under a finger; its offset is set in code) holding the image, the text and the detail text. In a
+// A cell's first subview is its content view, a horizontally scrollable view as wide as the cell (it
+// does not scroll under a finger; its offset is set in code) holding the image, the text, the detail
+// text and the accessory view, so that moving its offset slides the whole row aside. In a
 // table's editing mode the cell shows a delete or insert control on its left, a reorder control
 // on its right, and after a tap on the delete control a "Delete" button.
 class UITableViewCell : public UIView {

@@ -6,6 +6,7 @@
 #include "velmora/protection/entry_list_pages.h"
 #include "velmora/rootlist/arrange_mode.h"
 #include "velmora/rootlist/sorting.h"
+#include "velmora/rootlist/swipe_delegates.h"
 #include "velmora/rootlist/tag_folder.h"
 #include "velmora/rootlist/tag_folder_arrange.h"
 
@@ -18,6 +19,7 @@ void registerLibraryClasses()
 {
     rootlist::registerArrangeTable();
     rootlist::registerSortDelegate();
+    rootlist::registerSwipeClasses();
     rootlist::registerFolderArrangeTable();
     rootlist::registerTagFolder();
     pane::registerPaneClasses();

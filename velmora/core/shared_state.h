@@ -21,6 +21,9 @@ class Object;
 namespace device::preferences {
 class PSSpecifier;
 }
+namespace device::uikit {
+class UIImage;
+}
 
 namespace velmora::core {
 
@@ -99,6 +102,10 @@ struct SharedState {
     std::shared_ptr<device::objc::Object> sort;
 
     std::array<device::objc::IMP, kInstalledMethodCount> previousImplementations{};
+    device::objc::IMP previous(InstalledMethod method) const
+    {
+        return previousImplementations[static_cast<std::size_t>(method)];
+    }
 
     // The open tag folder page; its members in stored order are pageLists[PageList::TagFolder].
     EntryList addModeEntries;
@@ -112,11 +119,6 @@ struct SharedState {
     std::weak_ptr<device::objc::Object> folderArrangeTable;
     bool folderCleared = false;
 
-    device::objc::IMP previous(InstalledMethod method) const
-    {
-        return previousImplementations[static_cast<std::size_t>(method)];
-    }
-
     // Arrange mode and sorting. positionsReset is set only between resetPos and the
     // setEditingState it sends, so that leaving arrange mode writes no order.
     bool positionsReset = false;
@@ -124,6 +126,18 @@ struct SharedState {
     std::weak_ptr<device::objc::Object> savedDelegate;
     // The root list that opened the last sort sheet; the sheet's choices go to it.
     std::weak_ptr<device::objc::Object> sortController;
+
+    // Swipe actions and the tag chooser. Only one cell is open at a time: the scroller last moved by
+    // a swipe, and the offset it rests at (0 closed, both buttons' widths open).
+    std::vector<std::weak_ptr<device::objc::Object>> lastVisibleCells;
+    std::weak_ptr<device::objc::Object> openCellScroller;
+    float swipeRestOffset = 0;
+    // The key window as it was when "More" was tapped, until the chooser has been made from it.
+    std::shared_ptr<device::uikit::UIImage> windowSnapshot;
+    // Recognisers, sheets and tables hold their delegates weakly: these keep them alive.
+    std::shared_ptr<device::objc::Object> gestureDelegate;
+    std::shared_ptr<device::objc::Object> sheetDelegate;
+    std::shared_ptr<device::objc::Object> chooserSource;
 };
 
 SharedState& sharedState();

@@ -4,16 +4,13 @@
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
 #include "velmora/protection/frosted_snapshot.h"
+#include "velmora/protection/window_picture.h"
 
 #include "device/objc/message.h"
-#include "device/uikit/application.h"
 #include "device/uikit/button.h"
-#include "device/uikit/image_context.h"
 #include "device/uikit/image_view.h"
 #include "device/uikit/navigation_controller.h"
-#include "device/uikit/screen.h"
 #include "device/uikit/tap_gesture_recognizer.h"
-#include "device/uikit/window.h"
 
 #include <array>
 #include <optional>
@@ -90,14 +87,7 @@ void makeRing(uikit::UIView& view)
 
 std::shared_ptr<uikit::UIImage> screenPicture()
 {
-    uikit::UIWindow* window = uikit::UIApplication::sharedApplication().keyWindow();
-    if (!window) {
-        return nullptr;
-    }
-    uikit::UIGraphicsBeginImageContextWithOptions(window->bounds().size, true, uikit::UIScreen::mainScreen().scale());
-    window->layer().renderInContext(uikit::UIGraphicsGetCurrentContext());
-    auto picture = uikit::UIGraphicsGetImageFromCurrentImageContext();
-    uikit::UIGraphicsEndImageContext();
+    auto picture = keyWindowPicture();
     return picture ? frostedSnapshot(*picture) : nullptr;
 }
 
