@@ -185,7 +185,8 @@ private:
         }
         std::uint8_t marker = m_bytes[offset];
         std::uint8_t type = marker >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD) {
+        bool text = type == 0x5 || type == 0x6;
+        if (type != 0xA && type != 0xC && type != 0xD && !text) {
             return Object{};
         }
         std::uint64_t pos = offset + 1;
@@ -205,6 +206,9 @@ private:
             count = readBigEndian(m_bytes.data() + pos, width);
             pos += width;
         }
+        if (text) {
+            return holdsNoNul(pos, count, type == 0x6 ? 2 : 1) ? std::optional(Object{}) : std::nullopt;
+        }
         if (type == 0xD) {
             if (count > std::numeric_limits<std::uint64_t>::max() / 2) {
                 return std::nullopt;
@@ -215,6 +219,22 @@ private:
             return std::nullopt;
         }
         return Object{true, pos, count};
+    }
+
+    // libplist takes a key for a C string and aborts on one with a NUL inside, so a string that holds
+    // one makes the file malformed.
+    bool holdsNoNul(std::uint64_t pos, std::uint64_t units, std::size_t unitSize) const
+    {
+        if (units > (m_tableOffset - pos) / unitSize) {
+            return false;
+        }
+        for (std::uint64_t i = 0; i < units; ++i) {
+            const std::uint8_t* unit = m_bytes.data() + pos + i * unitSize;
+            if (std::all_of(unit, unit + unitSize, [](std::uint8_t byte) { return byte == 0; })) {
+                return false;
+            }
+        }
+        return true;
     }
 
     // Heights count containers only, so that they match the XML scan's depth.

@@ -3,7 +3,7 @@
 #include "device/foundation/language_code.h"
 #include "device/foundation/plist_serialization.h"
 #include "device/preferences/table_cell.h"
-#include "device/uikit/application.h"
+#include "device/uikit/url_scheme.h"
 
 #include <cmath>
 #include <fstream>
@@ -193,16 +193,20 @@ std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::pat
         return ProfileError{file.string() + ": cannot read the device profile"};
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto parsed = foundation::parsePlist(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    return readProfile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), file.string());
+}
+
+std::variant<DeviceProfile, ProfileError> readProfile(std::span<const std::uint8_t> bytes, const std::string& file)
+{
+    auto parsed = foundation::parsePlist(bytes);
     if (!parsed) {
-        return ProfileError{file.string() + ": not a readable property list"};
+        return ProfileError{file + ": not a readable property list"};
     }
     const auto* root = parsed->dictionary();
     if (!root) {
-        return ProfileError{file.string() + ": the profile must be a dictionary at its root"};
+        return ProfileError{file + ": the profile must be a dictionary at its root"};
     }
-    ProfileReader reader(file.string());
+    ProfileReader reader(file);
     reader.onlyKeys(*root, kProfileKeys, "profile");
     DeviceProfile profile;
     profile.name = reader.string(*root, "name", "profile", true).value_or("");

@@ -252,6 +252,22 @@ TEST(PlistSerialization, DatesBeyondThe32BitSecondsReadAndWriteAsTheNearestTheyC
     EXPECT_EQ(seconds, (std::vector<double>{2147483647, -2147483647, 0, 0})) << xml;
 }
 
+TEST(PlistSerialization, BinaryStringsWithANulInsideAreMalformedNotFatal)
+{
+    // A dictionary of one entry whose key and value are objects 1 and 2; references are four bytes.
+    auto dictionary = [](const Bytes& key, const Bytes& value) {
+        return binaryPlist({Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, key, value});
+    };
+    const Bytes nulInAscii{0x53, 'a', 0, 'b'};
+    const Bytes nulInUtf16{0x62, 0, 'a', 0, 0};
+    EXPECT_FALSE(parse(dictionary(nulInAscii, kTrueObject)));
+    EXPECT_FALSE(parse(dictionary(nulInUtf16, kTrueObject)));
+    EXPECT_FALSE(parse(dictionary(kStringObjectX, nulInAscii)));
+    auto fine = parse(dictionary(Bytes{0x62, 0, 'a', 0x00, 0xE9}, kStringObjectX));
+    ASSERT_TRUE(fine);
+    EXPECT_EQ(*fine, PlistValue(PlistDictionary{{"a\u00e9", "x"}}));
+}
+
 TEST(PlistSerialization, BinarySharedReferencesReadAsCopies)
 {
     auto parsed = parse(binaryPlist({arrayObject({1, 1, 1}), kStringObjectX}));
