@@ -1,6 +1,6 @@
 #include "sim/arguments.h"
 
-#include "sim/language_code.h"
+#include "device/foundation/language_code.h"
 
 #include <charconv>
 #include <cmath>
@@ -172,7 +172,7 @@ ParsedArguments languageCode(std::string_view rest)
     if (rest.empty()) {
         return fail("needs a language code such as en, fr or zh-Hans");
     }
-    if (!isLanguageCode(rest)) {
+    if (!device::foundation::isLanguageCode(rest)) {
         return fail("\"" + std::string(rest) + "\" is not a language code such as en, fr or zh-Hans");
     }
     Arguments arguments;

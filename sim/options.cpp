@@ -1,7 +1,7 @@
 #include "sim/options.h"
 
 #include "sim/command_table.h"
-#include "sim/language_code.h"
+#include "device/foundation/language_code.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,16 +29,20 @@ std::variant<Options, int> parseOptions(int argc, const char* const* argv, std::
     app.footer(commandSummary());
     app.add_option("--device", options.device,
                    "phone (the default), tablet, or the path of a device profile (property list)")
-        ->option_text("NAME|FILE");
+        ->option_text("NAME|FILE")
+        ->check([](const std::string& device) {
+            return device.empty() ? "names no device: phone, tablet or the path of a device profile" : "";
+        });
     app.add_option("--root", options.root,
                    "the folder that stands for the device's / (default: $XDG_DATA_HOME/velmora-sim/<device>)")
-        ->option_text("DIR");
+        ->option_text("DIR")
+        ->check([](const std::string& folder) { return folder.empty() ? "the device root cannot be empty" : ""; });
     app.add_flag("--reset", options.reset, "erase the device root before booting");
     app.add_flag("--no-library", options.noLibrary, "boot without injecting Velmora");
     app.add_option("--language", options.language, "the system's preferred language for this boot (en, fr, ...)")
         ->option_text("CODE")
         ->check([](const std::string& code) {
-            return isLanguageCode(code) ? std::string() : "\"" + code + "\" is not a language code such as en or fr";
+            return device::foundation::isLanguageCode(code) ? std::string() : "\"" + code + "\" is not a language code such as en or fr";
         });
     auto* commands
         = app.add_option("-c", options.commands, "run the commands in TEXT (one per line, or separated by ;)")

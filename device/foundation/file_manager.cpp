@@ -1,5 +1,8 @@
 #include "device/foundation/file_manager.h"
 
+#include "device/foundation/atomic_file_write.h"
+#include "device/foundation/file_descriptor.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,46 +27,6 @@ bool accessible(const std::optional<std::filesystem::path>& path, int mode)
 {
     return path && ::access(path->c_str(), mode) == 0;
 }
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-    // Closing reports the last write errors on some file systems, so its result matters.
-    bool close()
-    {
-        int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
 
 }  // namespace
 
@@ -245,19 +208,7 @@ bool FileManager::writeAtomically(std::string_view path, std::string_view bytes)
     if (!mapped || *mapped == DeviceRoot::get() || !std::filesystem::is_directory(mapped->parent_path(), error)) {
         return false;
     }
-    // The name is shortened so that the temporary name stays within the file system's limit.
-    std::string name = mapped->filename().string().substr(0, 64);
-    std::string temporary = (mapped->parent_path() / ("." + name + ".XXXXXX")).string();
-    FileDescriptor file(::mkstemp(temporary.data()));
-    if (file.get() < 0) {
-        return false;
-    }
-    bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0
-        && file.close() && ::rename(temporary.c_str(), mapped->c_str()) == 0;
-    if (!written) {
-        ::unlink(temporary.c_str());
-    }
-    return written;
+    return writeFileAtomically(*mapped, bytes);
 }
 
 }  // namespace device::foundation

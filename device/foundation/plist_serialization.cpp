@@ -185,7 +185,8 @@ private:
         }
         std::uint8_t marker = m_bytes[offset];
         std::uint8_t type = marker >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD) {
+        bool text = type == 0x5 || type == 0x6;
+        if (type != 0xA && type != 0xC && type != 0xD && !text) {
             return Object{};
         }
         std::uint64_t pos = offset + 1;
@@ -205,6 +206,9 @@ private:
             count = readBigEndian(m_bytes.data() + pos, width);
             pos += width;
         }
+        if (text) {
+            return holdsNoNul(pos, count, type == 0x6 ? 2 : 1) ? std::optional(Object{}) : std::nullopt;
+        }
         if (type == 0xD) {
             if (count > std::numeric_limits<std::uint64_t>::max() / 2) {
                 return std::nullopt;
@@ -215,6 +219,22 @@ private:
             return std::nullopt;
         }
         return Object{true, pos, count};
+    }
+
+    // libplist takes a key for a C string and aborts on one with a NUL inside, so a string that holds
+    // one makes the file malformed.
+    bool holdsNoNul(std::uint64_t pos, std::uint64_t units, std::size_t unitSize) const
+    {
+        if (units > (m_tableOffset - pos) / unitSize) {
+            return false;
+        }
+        for (std::uint64_t i = 0; i < units; ++i) {
+            const std::uint8_t* unit = m_bytes.data() + pos + i * unitSize;
+            if (std::all_of(unit, unit + unitSize, [](std::uint8_t byte) { return byte == 0; })) {
+                return false;
+            }
+        }
+        return true;
     }
 
     // Heights count containers only, so that they match the XML scan's depth.
@@ -333,7 +353,9 @@ std::optional<PlistValue> fromNode(plist_t node)
         std::int32_t seconds = 0;
         std::int32_t microseconds = 0;
         plist_get_date_val(node, &seconds, &microseconds);
-        double fraction = std::abs(microseconds) / 1e6;
+        // A date beyond what the platform's seconds can count (or not a number at all) comes back
+        // with nonsense microseconds; a second's worth is the most they can mean.
+        double fraction = std::min(std::abs(static_cast<double>(microseconds)), 999999.0) / 1e6;
         return PlistValue(PlistDate{seconds < 0 ? seconds - fraction : seconds + fraction});
     }
     case PLIST_ARRAY: {
@@ -396,6 +418,17 @@ int nestingDepth(const PlistValue& value)
     return 0;
 }
 
+// The file format counts whole seconds in 32 bits: a date outside them is written as the nearest one
+// it can hold, and one that is not a number as the reference date itself.
+plist_t newDate(double secondsSinceReferenceDate)
+{
+    double limit = std::numeric_limits<std::int32_t>::max();
+    double value = std::isnan(secondsSinceReferenceDate) ? 0 : std::clamp(secondsSinceReferenceDate, -limit, limit);
+    double seconds = std::trunc(value);
+    double microseconds = std::clamp(std::round((value - seconds) * 1e6), -999999.0, 999999.0);
+    return plist_new_date(static_cast<std::int32_t>(seconds), static_cast<std::int32_t>(microseconds));
+}
+
 plist_t toNode(const PlistValue& value)
 {
     return std::visit(
@@ -412,9 +445,7 @@ plist_t toNode(const PlistValue& value)
             } else if constexpr (std::is_same_v<T, PlistData>) {
                 return plist_new_data(reinterpret_cast<const char*>(content.data()), content.size());
             } else if constexpr (std::is_same_v<T, PlistDate>) {
-                double seconds = std::trunc(content.secondsSinceReferenceDate);
-                double microseconds = std::round((content.secondsSinceReferenceDate - seconds) * 1e6);
-                return plist_new_date(static_cast<std::int32_t>(seconds), static_cast<std::int32_t>(microseconds));
+                return newDate(content.secondsSinceReferenceDate);
             } else if constexpr (std::is_same_v<T, PlistArray>) {
                 plist_t array = plist_new_array();
                 for (const auto& item : content) {

@@ -12,24 +12,6 @@ namespace device::preferences {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, PSCellType>, 15> kCellTypes{{
-    {"PSGroupCell", PSGroupCell},
-    {"PSLinkCell", PSLinkCell},
-    {"PSLinkListCell", PSLinkListCell},
-    {"PSListItemCell", PSListItemCell},
-    {"PSTitleValueCell", PSTitleValueCell},
-    {"PSSliderCell", PSSliderCell},
-    {"PSSwitchCell", PSSwitchCell},
-    {"PSStaticTextCell", PSStaticTextCell},
-    {"PSEditTextCell", PSEditTextCell},
-    {"PSSegmentCell", PSSegmentCell},
-    {"PSGiantIconCell", PSGiantIconCell},
-    {"PSGiantCell", PSGiantCell},
-    {"PSSecureEditTextCell", PSSecureEditTextCell},
-    {"PSButtonCell", PSButtonCell},
-    {"PSEditTextViewCell", PSEditTextViewCell},
-}};
-
 std::string shownText(const foundation::PlistValue& value)
 {
     if (const std::string* text = value.string()) {
@@ -48,26 +30,6 @@ double editFieldX(const std::string& label, double width)
 }
 
 }  // namespace
-
-std::optional<PSCellType> PSTableCell::cellTypeFromString(std::string_view name)
-{
-    for (const auto& [typeName, type] : kCellTypes) {
-        if (typeName == name) {
-            return type;
-        }
-    }
-    return std::nullopt;
-}
-
-std::string_view PSTableCell::stringFromCellType(PSCellType type)
-{
-    for (const auto& [typeName, cellType] : kCellTypes) {
-        if (cellType == type) {
-            return typeName;
-        }
-    }
-    return "PSTableCell";
-}
 
 std::shared_ptr<PSTableCell> PSTableCell::cellForSpecifier(const std::shared_ptr<PSSpecifier>& specifier)
 {

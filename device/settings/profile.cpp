@@ -1,11 +1,14 @@
 #include "device/settings/profile.h"
 
+#include "device/foundation/language_code.h"
 #include "device/foundation/plist_serialization.h"
 #include "device/preferences/table_cell.h"
-#include "device/uikit/application.h"
+#include "device/uikit/url_scheme.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 namespace device::settings {
@@ -14,6 +17,12 @@ namespace {
 
 using foundation::PlistDictionary;
 using foundation::PlistValue;
+
+const std::set<std::string, std::less<>> kProfileKeys{"name", "model", "machine", "system", "screen",
+                                                      "languages", "urlSchemes", "entries"};
+const std::set<std::string, std::less<>> kScreenKeys{"width", "height", "scale"};
+const std::set<std::string, std::less<>> kEntryKeys{"cell", "label", "identifier", "icon",
+                                                    "value", "footer", "page", "editable"};
 
 class ProfileReader {
 public:
@@ -25,6 +34,16 @@ public:
     {
         if (!m_error) {
             m_error = ProfileError{m_file + ": " + where + ": " + what};
+        }
+    }
+
+    // A misspelt key would otherwise be silently ignored, and the device would not be what was meant.
+    void onlyKeys(const PlistDictionary& dict, const std::set<std::string, std::less<>>& known, const std::string& where)
+    {
+        for (const auto& [key, item] : dict) {
+            if (!known.contains(key)) {
+                fail(where, "unknown key \"" + key + "\"");
+            }
         }
     }
 
@@ -55,8 +74,8 @@ public:
         const auto& storage = found->second.storage();
         double value = found->second.isReal() ? std::get<double>(storage)
                                               : static_cast<double>(std::get<std::int64_t>(storage));
-        if (value <= 0 || value > 10000) {
-            fail(where, "\"" + key + "\" must be a positive number of points");
+        if (value <= 0 || value > 10000 || value != std::floor(value)) {
+            fail(where, "\"" + key + "\" must be a whole number from 1 to 10000");
         }
         return value;
     }
@@ -103,6 +122,7 @@ public:
                 fail(at, "an entry must be a dictionary");
                 return result;
             }
+            onlyKeys(*dict, kEntryKeys, at);
             ProfileEntry entry;
             entry.cell = string(*dict, "cell", at, true).value_or("");
             if (!entry.cell.empty() && !preferences::PSTableCell::cellTypeFromString(entry.cell)) {
@@ -114,15 +134,19 @@ public:
             entry.footer = string(*dict, "footer", at, false);
             if (auto found = dict->find("value"); found != dict->end()) {
                 entry.value = found->second;
+                checkValue(entry, at);
             }
-            if (entry.cell != "PSGroupCell" && !entry.label) {
+            bool group = entry.cell == "PSGroupCell";
+            if (!group && !entry.label) {
                 fail(at, "a row needs a \"label\"");
             }
-            bool textRow = entry.cell == "PSEditTextCell" || entry.cell == "PSSecureEditTextCell";
-            if (textRow && entry.value && !entry.value->string()) {
-                fail(at, "the \"value\" of a " + entry.cell + " must be a string");
+            if (!group && entry.footer) {
+                fail(at, "only a PSGroupCell takes a \"footer\"");
             }
             auto page = dict->find("page");
+            if (page != dict->end() && entry.cell != "PSLinkCell") {
+                fail(at, "only a PSLinkCell takes a \"page\"");
+            }
             entry.page = entries(page == dict->end() ? nullptr : &page->second, at + ".page");
             if (auto editable = dict->find("editable"); editable != dict->end()) {
                 if (!editable->second.isBool()) {
@@ -139,6 +163,19 @@ public:
     }
 
 private:
+    void checkValue(const ProfileEntry& entry, const std::string& at)
+    {
+        if (entry.cell == "PSGroupCell") {
+            fail(at, "a PSGroupCell takes no \"value\"");
+        } else if (entry.cell == "PSSwitchCell") {
+            if (!entry.value->isBool()) {
+                fail(at, "the \"value\" of a PSSwitchCell must be a boolean");
+            }
+        } else if (!entry.value->string()) {
+            fail(at, "the \"value\" of a " + entry.cell + " must be a string");
+        }
+    }
+
     std::string m_file;
     std::optional<ProfileError> m_error;
 };
@@ -147,21 +184,30 @@ private:
 
 std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::path& file)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+        return ProfileError{file.string() + ": is a folder, not a device profile"};
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         return ProfileError{file.string() + ": cannot read the device profile"};
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto parsed = foundation::parsePlist(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    return readProfile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), file.string());
+}
+
+std::variant<DeviceProfile, ProfileError> readProfile(std::span<const std::uint8_t> bytes, const std::string& file)
+{
+    auto parsed = foundation::parsePlist(bytes);
     if (!parsed) {
-        return ProfileError{file.string() + ": not a readable property list"};
+        return ProfileError{file + ": not a readable property list"};
     }
     const auto* root = parsed->dictionary();
     if (!root) {
-        return ProfileError{file.string() + ": the profile must be a dictionary at its root"};
+        return ProfileError{file + ": the profile must be a dictionary at its root"};
     }
-    ProfileReader reader(file.string());
+    ProfileReader reader(file);
+    reader.onlyKeys(*root, kProfileKeys, "profile");
     DeviceProfile profile;
     profile.name = reader.string(*root, "name", "profile", true).value_or("");
     profile.model = reader.string(*root, "model", "profile", true).value_or("");
@@ -172,10 +218,20 @@ std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::pat
         reader.fail("profile", "missing dictionary \"screen\" with width, height and scale");
     } else {
         const auto& dict = *screen->second.dictionary();
+        reader.onlyKeys(dict, kScreenKeys, "screen");
         profile.screenSize = {reader.number(dict, "width", "screen"), reader.number(dict, "height", "screen")};
         profile.screenScale = reader.number(dict, "scale", "screen");
     }
     if (auto languages = reader.strings(*root, "languages", "language codes", "a language")) {
+        if (languages->empty()) {
+            reader.fail("profile", "\"languages\" needs at least one language code");
+        }
+        for (std::size_t i = 0; i < languages->size(); ++i) {
+            if (!foundation::isLanguageCode((*languages)[i])) {
+                reader.fail("languages[" + std::to_string(i) + "]",
+                            "\"" + (*languages)[i] + "\" is not a language code such as en or fr");
+            }
+        }
         profile.languages = std::move(*languages);
     }
     if (auto schemes = reader.strings(*root, "urlSchemes", "URL scheme names", "a URL scheme name")) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -45,6 +46,8 @@ struct ProfileError {
 };
 
 std::variant<DeviceProfile, ProfileError> loadProfile(const std::filesystem::path& file);
+// The profile in bytes read from the file named file.
+std::variant<DeviceProfile, ProfileError> readProfile(std::span<const std::uint8_t> bytes, const std::string& file);
 // "phone" and "tablet" name the built-in profiles; anything else is a profile file.
 std::variant<DeviceProfile, ProfileError> loadProfileNamed(const std::string& nameOrFile);
 

@@ -33,14 +33,6 @@ std::optional<std::string_view> schemeOf(std::string_view url)
 
 }  // namespace
 
-bool isURLSchemeName(std::string_view name)
-{
-    return !name.empty() && std::isalpha(static_cast<unsigned char>(name.front()))
-           && std::ranges::all_of(name, [](char c) {
-                  return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
-              });
-}
-
 UIApplication& UIApplication::sharedApplication()
 {
     static UIApplication application;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/uikit/url_scheme.h"
 #include "device/uikit/window.h"
 
 #include <memory>
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace device::uikit {
-
-// A URL scheme's name: a letter followed by letters, digits, '+', '-' or '.'.
-bool isURLSchemeName(std::string_view name);
 
 class UIApplication {
 public:

@@ -5,6 +5,7 @@
 #include "device/uikit/keyboard_layout.h"
 #include "device/uikit/screen.h"
 
+#include <algorithm>
 #include <string>
 
 namespace device::uikit {
@@ -75,6 +76,10 @@ void Keyboard::type(std::string_view text)
 
 void Keyboard::erase(std::size_t count)
 {
+    // The delete key cannot take away more characters than the field holds.
+    if (UITextField* field = UITextField::firstResponder()) {
+        count = std::min(count, characterCount(field->text()));
+    }
     for (std::size_t i = 0; i < count; ++i) {
         UITextField* field = UITextField::firstResponder();
         if (!field) {

@@ -64,6 +64,10 @@ void scrollList(device::uikit::UITableView& list, double distance)
 {
     CGRect area = visiblePart(list);
     double middle = area.minY() + area.height() / 2;
+    // Past this the list has long reached its end (and let go of it), so a longer scroll only adds
+    // strokes that change nothing, however many the number asks for.
+    double farthest = list.contentSize().height + list.frame().height();
+    distance = std::clamp(distance, -farthest, farthest);
     // Long scrolls take several strokes so the finger stays on the list.
     double longest = std::max(area.height() / 2 - device::uikit::UIPanGestureRecognizer::kHysteresis, 1.0);
     for (double left = distance; std::abs(left) > 0.5;) {

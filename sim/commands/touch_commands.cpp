@@ -12,6 +12,7 @@
 #include "device/uikit/table_view_cell_controls.h"
 #include "device/uikit/touchscreen.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,6 +27,7 @@ using device::uikit::CGRect;
 using device::uikit::UIView;
 
 constexpr int kSwipeSteps = 20;
+constexpr double kMostCharactersErased = 1e9;
 
 CommandResult missing(const std::string& what, const std::vector<Target>& targets)
 {
@@ -281,7 +283,9 @@ CommandResult erase(Simulator&, const Arguments& arguments)
     if (!device::uikit::Keyboard::isVisible()) {
         return kNoFocus;
     }
-    device::uikit::Keyboard::erase(static_cast<std::size_t>(arguments.number.value_or(1)));
+    // The keyboard erases no more than the field holds, so any count beyond that is as good as it.
+    double count = std::min(arguments.number.value_or(1), kMostCharactersErased);
+    device::uikit::Keyboard::erase(static_cast<std::size_t>(count));
     return CommandResult::ok();
 }
 

@@ -120,6 +120,38 @@ TEST(SimBinary, UsageErrorsExitWithTwoAndSayWhatWasWrong)
     EXPECT_THAT(broken.err, HasSubstr("broken.sim, line 2: expect: needs a text"));
 }
 
+TEST(SimBinary, HostileOptionsGetAMessageAndExitTwoNeverACrash)
+{
+    TempRoot folder;
+    std::string root = (folder.path() / "device").string();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    std::string longCode = "en";
+    for (int i = 0; i < 20000; ++i) {
+        longCode += "-abcd";
+    }
+    for (const auto& [arguments, message] : std::initializer_list<Case>{
+             {{"--root", root, "--device", folder.path().string()}, folder.path().string() + ": is a folder"},
+             {{"--root", root, "--device", ""}, "--device: names no device"},
+             {{"--root", ""}, "--root: the device root cannot be empty"},
+             {{"--root", root, "--language", longCode + "-"}, "is not a language code"},
+         }) {
+        auto args = arguments;
+        args.insert(args.end(), {"-c", "show"});
+        auto run = runBinary(folder, args);
+        EXPECT_EQ(run.exit, 2) << message;
+        EXPECT_THAT(run.err, HasSubstr(message));
+        EXPECT_TRUE(run.out.empty()) << message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(root)) << "nothing was booted";
+
+    auto accepted = runBinary(folder, {"--root", root, "--no-library", "--language", longCode, "-c", "echo booted"});
+    EXPECT_EQ(accepted.exit, 0) << accepted.err;
+    EXPECT_EQ(accepted.out, "booted\n");
+}
+
 TEST(SimBinary, WithoutAScriptItReadsCommandsFromStandardInputOnTheDefaultRoot)
 {
     TempRoot folder;

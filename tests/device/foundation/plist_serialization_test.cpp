@@ -4,7 +4,9 @@
 #include <plist/plist.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -223,6 +225,47 @@ TEST(PlistSerialization, ReadsBinaryDatesWithFractions)
     auto parsed = parse(binaryPlist({arrayObject({1, 2}), dateObject(600'000'000.25), dateObject(-1.5)}));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(*parsed, PlistValue(PlistArray{PlistDate{600'000'000.25}, PlistDate{-1.5}}));
+}
+
+TEST(PlistSerialization, DatesBeyondThe32BitSecondsReadAndWriteAsTheNearestTheyCanHold)
+{
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    double inf = std::numeric_limits<double>::infinity();
+    auto parsed = parse(binaryPlist({arrayObject({1, 2, 3, 4}), dateObject(nan), dateObject(1e300), dateObject(-1e300),
+                                     dateObject(-inf)}));
+    ASSERT_TRUE(parsed);
+    ASSERT_EQ(parsed->array()->size(), 4u);
+    for (const auto& date : *parsed->array()) {
+        double seconds = std::get<PlistDate>(date.storage()).secondsSinceReferenceDate;
+        EXPECT_TRUE(std::isfinite(seconds));
+        EXPECT_LE(std::abs(seconds), 2147483649.0);
+    }
+
+    PlistValue extremes(PlistArray{PlistDate{1e300}, PlistDate{-1e300}, PlistDate{nan}, PlistDate{-0.9999999}});
+    std::string xml = serializePlistXml(extremes);
+    auto read = parsePlist(std::span(reinterpret_cast<const std::uint8_t*>(xml.data()), xml.size()));
+    ASSERT_TRUE(read) << xml;
+    std::vector<double> seconds;
+    for (const auto& date : *read->array()) {
+        seconds.push_back(std::get<PlistDate>(date.storage()).secondsSinceReferenceDate);
+    }
+    EXPECT_EQ(seconds, (std::vector<double>{2147483647, -2147483647, 0, 0})) << xml;
+}
+
+TEST(PlistSerialization, BinaryStringsWithANulInsideAreMalformedNotFatal)
+{
+    // A dictionary of one entry whose key and value are objects 1 and 2; references are four bytes.
+    auto dictionary = [](const Bytes& key, const Bytes& value) {
+        return binaryPlist({Bytes{0xD1, 0, 0, 0, 1, 0, 0, 0, 2}, key, value});
+    };
+    const Bytes nulInAscii{0x53, 'a', 0, 'b'};
+    const Bytes nulInUtf16{0x62, 0, 'a', 0, 0};
+    EXPECT_FALSE(parse(dictionary(nulInAscii, kTrueObject)));
+    EXPECT_FALSE(parse(dictionary(nulInUtf16, kTrueObject)));
+    EXPECT_FALSE(parse(dictionary(kStringObjectX, nulInAscii)));
+    auto fine = parse(dictionary(Bytes{0x62, 0, 'a', 0x00, 0xE9}, kStringObjectX));
+    ASSERT_TRUE(fine);
+    EXPECT_EQ(*fine, PlistValue(PlistDictionary{{"a\u00e9", "x"}}));
 }
 
 TEST(PlistSerialization, BinarySharedReferencesReadAsCopies)

@@ -160,3 +160,63 @@ TEST(ProfileTest, UrlSchemesAreAnOptionalListOfSchemeNames)
     EXPECT_EQ(std::get<DeviceProfile>(phone).urlSchemes, (std::vector<std::string>{"cydia", "twitter"}));
     EXPECT_TRUE(std::get<DeviceProfile>(tablet).urlSchemes.empty());
 }
+
+TEST(ProfileTest, EveryFieldIsHeldToTheDocumentedFormat)
+{
+    testing_support::TempRoot dir;
+    using device::foundation::PlistArray;
+    using device::foundation::PlistDictionary;
+    using device::foundation::PlistValue;
+    PlistDictionary fine{{"name", "mine"},
+                         {"model", "iPhone"},
+                         {"machine", "iPhone6,1"},
+                         {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2}}},
+                         {"entries", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}}}}};
+    auto messageFor = [&](const std::string& name, const std::string& key, const PlistValue& value) {
+        PlistDictionary profile = fine;
+        profile.insert_or_assign(key, value);
+        std::ofstream(dir.path() / name) << device::foundation::serializePlistXml(profile);
+        auto message = errorOf(device::settings::loadProfile(dir.path() / name));
+        std::string file = (dir.path() / name).string() + ": ";
+        return message.empty() || !message.starts_with(file) ? message : message.substr(file.size());
+    };
+    auto entries = [](const PlistDictionary& entry) {
+        return PlistArray{PlistDictionary{{"cell", "PSGroupCell"}}, entry};
+    };
+    struct Case {
+        std::string key;
+        PlistValue value;
+        std::string message;
+    };
+    for (const auto& [key, value, message] : std::initializer_list<Case>{
+             {"entries",
+              entries({{"cell", "PSTitleValueCell"}, {"label", "Wi-Fi"}, {"value", PlistDictionary{{"a", 1}}}}),
+              "entries[1]: the \"value\" of a PSTitleValueCell must be a string"},
+             {"entries", entries({{"cell", "PSLinkCell"}, {"label", "Wi-Fi"}, {"value", PlistArray{}}}),
+              "entries[1]: the \"value\" of a PSLinkCell must be a string"},
+             {"entries", entries({{"cell", "PSSwitchCell"}, {"label", "Airplane Mode"}, {"value", "on"}}),
+              "entries[1]: the \"value\" of a PSSwitchCell must be a boolean"},
+             {"entries", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}, {"value", "x"}}},
+              "entries[0]: a PSGroupCell takes no \"value\""},
+             {"entries", entries({{"cell", "PSSwitchCell"}, {"label", "A"}, {"footer", "below"}}),
+              "entries[1]: only a PSGroupCell takes a \"footer\""},
+             {"entries",
+              entries({{"cell", "PSSwitchCell"}, {"label", "A"}, {"page", PlistArray{PlistDictionary{{"cell", "PSGroupCell"}}}}}),
+              "entries[1]: only a PSLinkCell takes a \"page\""},
+             {"entries", entries({{"cell", "PSLinkCell"}, {"label", "A"}, {"lable", "B"}}),
+              "entries[1]: unknown key \"lable\""},
+             {"colour", "red", "profile: unknown key \"colour\""},
+             {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2.5}},
+              "screen: \"scale\" must be a whole number from 1 to 10000"},
+             {"screen", PlistDictionary{{"width", 320}, {"height", 568}, {"scale", 2}, {"depth", 8}},
+              "screen: unknown key \"depth\""},
+             {"languages", PlistArray{PlistValue("en"), PlistValue("english!")},
+              "languages[1]: \"english!\" is not a language code such as en or fr"},
+             {"languages", PlistArray{}, "profile: \"languages\" needs at least one language code"},
+         }) {
+        EXPECT_EQ(messageFor("case.plist", key, value), message) << message;
+    }
+    EXPECT_EQ(messageFor("fine.plist", "languages", PlistArray{PlistValue("pt-BR"), PlistValue("en")}), "");
+
+    EXPECT_EQ(errorOf(device::settings::loadProfile(dir.path())), dir.path().string() + ": is a folder, not a device profile");
+}

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-namespace sim {
+namespace device::foundation {
 
 // A language as the system lists its preferred ones: "en", "fr", "pt-BR", "zh-Hans", "en_GB".
 bool isLanguageCode(std::string_view code);
 
-}  // namespace sim
+}  // namespace device::foundation
