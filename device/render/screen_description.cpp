@@ -224,13 +224,18 @@ ModalDescription describeModal(const ScreenControllers& controllers)
     uikit::UIView* presented = controllers.modal->view();
     modal.area = presented->frameInWindow();
     uikit::CGRect clip = presented->clipsToBounds() ? intersection(screen, modal.area) : screen;
-    collectVisibleTexts(*content->view(), clip, modal.placedTexts);
-    for (const auto& placed : modal.placedTexts) {
-        modal.viewTexts.push_back(placed.text);
-    }
+    std::vector<PlacedText> placed;
+    collectVisibleTexts(*content->view(), clip, placed);
+    uikit::UITableView* table = findTable(content->view());
     // A plain page that holds a table shows a list as much as a list page does.
-    if (dynamic_cast<preferences::PSListController*>(content) || findTable(content->view())) {
+    if (dynamic_cast<preferences::PSListController*>(content) || table) {
         modal.page = describePage(content, controllers.modalNavigation);
+    }
+    for (auto& text : placed) {
+        modal.viewTexts.push_back(text.text);
+        if (!table || !overlaps(text.frame, table->frameInWindow())) {
+            modal.textsBesideList.push_back(std::move(text));
+        }
     }
     return modal;
 }

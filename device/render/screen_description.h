@@ -73,8 +73,8 @@ struct ModalDescription {
     std::optional<NavigationBarDescription> bar;
     // Visible labels of the presented view, in view order.
     std::vector<std::string> viewTexts;
-    // The same labels with their frames, for a text rendering laid out as the screen is.
-    std::vector<PlacedText> placedTexts;
+    // The labels with their frames that lie outside the list, when there is one: all of them when not.
+    std::vector<PlacedText> textsBesideList;
     // When the presented controller shows a list page, or a table in a page of its own.
     std::optional<PageDescription> page;
 

@@ -19,18 +19,18 @@ constexpr int kBoxTop = 2;
 
 TextBlock modalContent(const ModalDescription& modal, int width)
 {
-    if (modal.page) {
-        return renderPageText(*modal.page, width);
-    }
     TextBlock block;
     if (modal.bar) {
         block = renderNavigationBarText(*modal.bar, width);
         block.lines.push_back(ruleText(width));
     }
-    block.lines.emplace_back();
-    TextBlock texts = renderPlacedTexts(modal.placedTexts, modal.area, width);
-    block.lines.insert(block.lines.end(), texts.lines.begin(), texts.lines.end());
-    block.brokenTexts.insert(block.brokenTexts.end(), texts.brokenTexts.begin(), texts.brokenTexts.end());
+    if (!modal.page) {
+        block.lines.emplace_back();
+    }
+    appendBlock(block, renderPlacedTexts(modal.textsBesideList, modal.area, width));
+    if (modal.page) {
+        appendBlock(block, renderPageTable(*modal.page, width));
+    }
     return block;
 }
 

@@ -115,6 +115,12 @@ void addSearchField(TextBlock& block, const SearchFieldDescription& search, int 
 
 }  // namespace
 
+void appendBlock(TextBlock& block, const TextBlock& more)
+{
+    block.lines.insert(block.lines.end(), more.lines.begin(), more.lines.end());
+    block.brokenTexts.insert(block.brokenTexts.end(), more.brokenTexts.begin(), more.brokenTexts.end());
+}
+
 std::string ruleText(int width)
 {
     std::string rule;
@@ -166,6 +172,13 @@ TextBlock renderPageText(const PageDescription& page, int width)
 {
     TextBlock block = renderNavigationBarText(page.bar, width);
     block.lines.push_back(ruleText(width));
+    appendBlock(block, renderPageTable(page, width));
+    return block;
+}
+
+TextBlock renderPageTable(const PageDescription& page, int width)
+{
+    TextBlock block;
     if (page.search) {
         addSearchField(block, *page.search, width);
     }

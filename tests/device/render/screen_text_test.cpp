@@ -151,7 +151,7 @@ TEST(ScreenText, APresentedControllerIsFramedOverTheScreen)
     modal.bar = NavigationBarDescription{"Thank You!", std::nullopt, std::nullopt, "Done"};
     modal.area = {{0, 0}, {320, 568}};
     modal.viewTexts = {"Welcome to the set-up"};
-    modal.placedTexts = {{"Welcome to the set-up", {{20, 100}, {280, 30}}}};
+    modal.textsBesideList = {{"Welcome to the set-up", {{20, 100}, {280, 30}}}};
 
     ScreenDescription phone = phoneShowing(generalPage());
     phone.modal = modal;
@@ -180,9 +180,9 @@ TEST(ScreenText, APresentedViewsLabelsStandWhereTheScreenHasThem)
     // A keypad's row in view order 3, 1, 2, with the letters under two of the keys.
     for (auto [text, x, y] : {std::tuple{"3", 230.0, 200.0}, {"1", 30.0, 200.0}, {"2", 130.0, 200.0},
                               {"ABC", 130.0, 236.0}, {"DEF", 230.0, 236.0}}) {
-        modal.placedTexts.push_back({text, {{x, y}, {60, 40}}});
+        modal.textsBesideList.push_back({text, {{x, y}, {60, 40}}});
     }
-    modal.placedTexts.push_back({"A heading far too long to share its line with anything else at all", {{0, 20}, {320, 30}}});
+    modal.textsBesideList.push_back({"A heading far too long to share its line with anything else at all", {{0, 20}, {320, 30}}});
     ScreenDescription phone = phoneShowing(generalPage());
     phone.modal = modal;
     ScreenText text(phone);
