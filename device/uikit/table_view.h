@@ -6,7 +6,9 @@
 #include "device/uikit/table_view_cell.h"
 
 #include <memory>
+#include <cstdint>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -120,6 +122,10 @@ private:
         NSIndexPath from;
         CGRect slot;
         double grab;
+        // The finger's height above the table's top edge as it stands on screen, and the pending
+        // step of the scrolling that a finger held near the edge of the visible rows keeps going.
+        double fingerOnScreen = 0;
+        std::optional<std::uint64_t> autoscrollCall;
     };
 
     void clearLayout();
@@ -144,7 +150,15 @@ private:
     void reorderMoved(CGPoint point);
     void reorderEnded(CGPoint point);
     void reorderCancelled();
+    void stopAutoscroll();
     NSIndexPath dropIndexPath(const Reorder& reorder, double y) const;
+    // Where the rows are seen on screen, as heights below the table's top edge; clipped by every view
+    // that holds the table and clips, and by the window.
+    std::pair<double, double> visibleSpan() const;
+    // Points to scroll by each step while the finger stays where it is: none away from the edges.
+    double autoscrollStep() const;
+    void followFinger();
+    void scheduleAutoscroll();
 
     std::weak_ptr<objc::Object> m_dataSource;
     std::weak_ptr<objc::Object> m_delegate;

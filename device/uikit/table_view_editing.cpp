@@ -1,3 +1,4 @@
+#include "device/foundation/run_loop.h"
 #include "device/objc/message.h"
 #include "device/uikit/table_view.h"
 
@@ -8,6 +9,15 @@
 #include <utility>
 
 namespace device::uikit {
+
+namespace {
+
+// A finger this close to the top or bottom of the visible rows scrolls the list, faster the closer.
+constexpr double kAutoscrollBand = 44;
+constexpr double kAutoscrollFastest = 10;
+constexpr double kAutoscrollInterval = 1.0 / 60;
+
+}  // namespace
 
 void UITableView::setEditingAnimated(bool editing, bool)
 {
@@ -206,16 +216,86 @@ void UITableView::reorderBegan(UITableViewCell& cell, CGPoint point)
     if (!indexPath) {
         return;
     }
-    m_reorder = Reorder{cell.retained<UITableViewCell>(), *indexPath, cell.frame(), point.y - cell.frame().minY()};
+    m_reorder = Reorder{cell.retained<UITableViewCell>(), *indexPath, cell.frame(), point.y - cell.frame().minY(),
+                        point.y - contentOffset().y, std::nullopt};
     bringSubviewToFront(&cell);
 }
 
 void UITableView::reorderMoved(CGPoint point)
 {
-    if (m_reorder) {
-        CGRect frame = m_reorder->cell->frame();
-        frame.origin.y = point.y - m_reorder->grab;
-        m_reorder->cell->setFrame(frame);
+    if (!m_reorder) {
+        return;
+    }
+    m_reorder->fingerOnScreen = point.y - contentOffset().y;
+    followFinger();
+    if (!m_reorder->autoscrollCall && autoscrollStep() != 0) {
+        scheduleAutoscroll();
+    }
+}
+
+void UITableView::followFinger()
+{
+    CGRect frame = m_reorder->cell->frame();
+    frame.origin.y = contentOffset().y + m_reorder->fingerOnScreen - m_reorder->grab;
+    m_reorder->cell->setFrame(frame);
+}
+
+std::pair<double, double> UITableView::visibleSpan() const
+{
+    CGRect mine = frameInWindow();
+    double top = mine.minY();
+    double bottom = mine.maxY();
+    for (const UIView* holder = superview(); holder; holder = holder->superview()) {
+        if (holder->clipsToBounds() || !holder->superview()) {
+            CGRect clip = holder->frameInWindow();
+            top = std::max(top, clip.minY());
+            bottom = std::min(bottom, clip.maxY());
+        }
+    }
+    return {top - mine.minY(), std::max(top, bottom) - mine.minY()};
+}
+
+double UITableView::autoscrollStep() const
+{
+    auto [top, bottom] = visibleSpan();
+    double finger = m_reorder->fingerOnScreen;
+    if (finger < top + kAutoscrollBand) {
+        return -kAutoscrollFastest * std::min(1.0, (top + kAutoscrollBand - finger) / kAutoscrollBand);
+    }
+    if (finger > bottom - kAutoscrollBand) {
+        return kAutoscrollFastest * std::min(1.0, (finger - (bottom - kAutoscrollBand)) / kAutoscrollBand);
+    }
+    return 0;
+}
+
+void UITableView::scheduleAutoscroll()
+{
+    std::weak_ptr<UITableView> weakTable = retained<UITableView>();
+    m_reorder->autoscrollCall = foundation::RunLoop::main().performAfter(kAutoscrollInterval, [weakTable] {
+        auto table = weakTable.lock();
+        if (!table || !table->m_reorder) {
+            return;
+        }
+        table->m_reorder->autoscrollCall.reset();
+        double step = table->autoscrollStep();
+        auto [top, bottom] = table->visibleSpan();
+        double last = std::max(0.0, table->contentSize().height - (bottom - top));
+        double offset = table->contentOffset().y;
+        double next = std::clamp(offset + step, 0.0, std::max(last, 0.0));
+        if (step == 0 || std::abs(next - offset) < 0.01) {
+            return;
+        }
+        table->setContentOffset({table->contentOffset().x, next});
+        table->followFinger();
+        table->scheduleAutoscroll();
+    });
+}
+
+void UITableView::stopAutoscroll()
+{
+    if (m_reorder && m_reorder->autoscrollCall) {
+        foundation::RunLoop::main().cancel(*m_reorder->autoscrollCall);
+        m_reorder->autoscrollCall.reset();
     }
 }
 
@@ -225,6 +305,7 @@ void UITableView::reorderEnded(CGPoint point)
         return;
     }
     auto keepAlive = retained<UITableView>();
+    stopAutoscroll();
     Reorder reorder = *m_reorder;
     m_reorder.reset();
     NSIndexPath to = dropIndexPath(reorder, point.y);
@@ -243,6 +324,7 @@ void UITableView::reorderEnded(CGPoint point)
 
 void UITableView::reorderCancelled()
 {
+    stopAutoscroll();
     m_reorder.reset();
     layoutRows();
 }

@@ -60,6 +60,48 @@ void drag(CGPoint from, CGPoint to)
     screen.release();
 }
 
+bool dragToFarRow(Simulator& simulator, device::uikit::UITableView& list, CGPoint grip,
+                  const device::uikit::UITableViewCell& place)
+{
+    auto keepAlive = list.retained<device::uikit::UITableView>();
+    auto keepPlace = const_cast<device::uikit::UITableViewCell&>(place).retained<device::uikit::UITableViewCell>();
+    CGRect area = visiblePart(list);
+    // Well inside the band where a held row scrolls the list, and well away from it.
+    constexpr double kNearEdge = 8;
+    constexpr double kClearOfEdge = 60;
+    constexpr double kHoldSeconds = 0.1;
+    double startY = place.frameInWindow().minY() + place.frame().height() / 2;
+    double edge = startY > grip.y ? area.maxY() - kNearEdge : area.minY() + kNearEdge;
+    device::uikit::Touchscreen screen;
+    screen.press(grip);
+    for (int step = 1; step <= kSteps; ++step) {
+        screen.move({grip.x, grip.y + (edge - grip.y) * step / kSteps});
+    }
+    // The list moves at most a screenful a second: give it time for the whole content, then some.
+    int holds = static_cast<int>(list.contentSize().height / 60) + 10;
+    auto clear = [&] {
+        double y = place.frameInWindow().minY() + place.frame().height() / 2;
+        return y > area.minY() + kClearOfEdge && y < area.maxY() - kClearOfEdge;
+    };
+    double lastOffset = list.contentOffset().y;
+    for (int hold = 0; hold < holds && !clear(); ++hold) {
+        simulator.device().advance(kHoldSeconds);
+        if (std::abs(list.contentOffset().y - lastOffset) < 0.01) {
+            break;
+        }
+        lastOffset = list.contentOffset().y;
+    }
+    auto placeY = [&] { return place.frameInWindow().minY() + place.frame().height() / 2; };
+    bool reached = placeY() >= area.minY() && placeY() <= area.maxY();
+    if (reached) {
+        // Straight off the edge, so the list stops; then onto the place wherever the last step left it.
+        screen.move({grip.x, placeY()});
+        screen.move({grip.x, placeY()});
+    }
+    screen.release();
+    return reached;
+}
+
 void scrollList(device::uikit::UITableView& list, double distance)
 {
     CGRect area = visiblePart(list);

@@ -14,6 +14,12 @@ namespace sim::commands {
 // A finger pressed at from, moved to to in small steps, and lifted.
 void drag(device::uikit::CGPoint from, device::uikit::CGPoint to);
 
+// A row dragged by its grip to the place of a row that is not in view with it: the finger holds the
+// row near the edge of the list, towards the place, until the list has scrolled the place into view,
+// then moves onto it and lifts. False when the place never comes into view.
+bool dragToFarRow(Simulator& simulator, device::uikit::UITableView& list, device::uikit::CGPoint grip,
+                  const device::uikit::UITableViewCell& place);
+
 // Scrolls the list by distance points (negative: up) with as many finger strokes as it takes.
 void scrollList(device::uikit::UITableView& list, double distance);
 

@@ -128,6 +128,13 @@ CGRect visiblePart(const UITableView& list)
     CGRect screen = device::uikit::UIApplication::sharedApplication().keyWindow()->frame();
     double top = std::max(frame.minY(), screen.minY());
     double bottom = std::min(frame.maxY(), screen.maxY());
+    // A form sheet, or any view holding the list that clips, hides what lies beyond its edges.
+    for (const UIView* holder = list.superview(); holder; holder = holder->superview()) {
+        if (holder->clipsToBounds()) {
+            top = std::max(top, holder->frameInWindow().minY());
+            bottom = std::min(bottom, holder->frameInWindow().maxY());
+        }
+    }
     if (UIView* keyboard = device::uikit::Keyboard::view()) {
         bottom = std::min(bottom, keyboard->frameInWindow().minY());
     }

@@ -208,8 +208,16 @@ CommandResult dragRow(Simulator& simulator, const Arguments& arguments)
         scrollIntoView(simulator, *moved.target->list, {moved.target->row, place.target->row});
         moved = lookUp(rowLabelled(*arguments.text));
         place = lookUp(rowLabelled(*arguments.target));
-        if (!moved.target || !place.target || !moved.target->inView || !place.target->inView) {
-            return CommandResult::error(both + " cannot be scrolled into view together");
+        if (!moved.target || !place.target) {
+            return CommandResult::error(both + " left the screen while it scrolled");
+        }
+        if (!moved.target->inView) {
+            scrollIntoView(simulator, *moved.target->list, {moved.target->row});
+            moved = lookUp(rowLabelled(*arguments.text));
+            place = lookUp(rowLabelled(*arguments.target));
+            if (!moved.target || !place.target || !moved.target->inView) {
+                return CommandResult::error("the row \"" + *arguments.text + "\" cannot be scrolled into view");
+            }
         }
     }
     auto* row = moved.target->row;
@@ -220,7 +228,11 @@ CommandResult dragRow(Simulator& simulator, const Arguments& arguments)
         return CommandResult::error("the row \"" + *arguments.text + "\" cannot be moved: " + why);
     }
     CGPoint from = centreOf(*grip);
-    drag(from, {from.x, centreOf(*place.target->row).y});
+    if (place.target->inView) {
+        drag(from, {from.x, centreOf(*place.target->row).y});
+    } else if (!dragToFarRow(simulator, *moved.target->list, from, *place.target->row)) {
+        return CommandResult::error(both + ": the list never brought \"" + *arguments.target + "\" into view");
+    }
     return CommandResult::ok();
 }
 

@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 #include "velmora/store/advanced_options.h"
+#include "velmora/store/store_definitions.h"
 
 #include "device/objc/object.h"
 
@@ -24,7 +25,7 @@ void removeEntryNamed(device::preferences::PSListController& root, const std::st
     for (const auto& entry : root.specifiers()) {
         if (entry->name() == name) {
             auto removed = entry;
-            root.removeSpecifierAnimated(removed.get(), store::advancedOption("anim"));
+            root.removeSpecifierAnimated(removed.get(), store::advancedOption(store::options::kAnimate));
             return;
         }
     }

@@ -25,6 +25,48 @@ protected:
     TabletArrangeTest() : ArrangeSimTest("tablet") { useSmallList(); }
 };
 
+class TabletFullListArrangeTest : public ArrangeSimTest {
+protected:
+    TabletFullListArrangeTest() : ArrangeSimTest("tablet") {}
+};
+
+std::vector<std::string> rowsOf(const Sections& sections)
+{
+    std::vector<std::string> rows;
+    for (const auto& section : sections) {
+        rows.insert(rows.end(), section.begin(), section.end());
+    }
+    return rows;
+}
+
+// The row right after `row` in the list.
+std::string after(const std::vector<std::string>& rows, const std::string& row)
+{
+    auto found = std::find(rows.begin(), rows.end(), row);
+    return found == rows.end() || found + 1 == rows.end() ? std::string() : *(found + 1);
+}
+
+// Far apart rows: the finger holds the dragged row at the list's edge until the place scrolls in.
+TEST_F(PhoneArrangeTest, ARowIsDraggedToAPlaceFartherAwayThanTheScreenShows)
+{
+    auto dumps = run("tap Edit\ndrag Wi-Fi to Flickr\ndrag Cascade to General\ntap Done\nrelaunch\ndump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    auto rows = rowsOf(sectionsOf(dumps[0]["page"]));
+    EXPECT_EQ(after(rows, "Wi-Fi"), "Flickr") << "it takes the place, in front of the row there: "
+                                              << ::testing::PrintToString(rows);
+    EXPECT_EQ(after(rows, "Cascade"), "General");
+}
+
+TEST_F(TabletFullListArrangeTest, ARowIsDraggedToAPlaceFartherAwayThanTheSheetShows)
+{
+    auto dumps = run("tap Edit\ndrag Quickdial to FaceTime\ndrag Numbers to Wi-Fi\ntap Done\nrelaunch\ndump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    auto rows = rowsOf(sectionsOf(rootPage(dumps[0])));
+    EXPECT_EQ(after(rows, "Quickdial"), "FaceTime");
+    EXPECT_EQ(after(rows, "Numbers"), "Wi-Fi");
+    EXPECT_EQ(after(rows, "Airplane Mode"), "Numbers");
+}
+
 TEST_F(PhoneArrangeTest, RowsMovedAcrossSectionsStayThereThroughRelaunchAndTheNextArrangement)
 {
     auto dumps = run("dump\ntap Edit\ndump\ndrag Wi-Fi to Notification Center\ndrag Carrier to Airplane Mode\n"
