@@ -4,6 +4,8 @@
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
 #include "velmora/rootlist/arrange_order.h"
+#include "velmora/rootlist/arrange_sheet.h"
+#include "velmora/rootlist/on_show.h"
 #include "velmora/store/advanced_options.h"
 #include "velmora/store/store.h"
 
@@ -11,9 +13,6 @@
 #include "device/objc/message.h"
 #include "device/uikit/alert_view.h"
 #include "device/uikit/navigation_controller.h"
-#include "device/uikit/refresh_control.h"
-
-#include <vector>
 
 namespace velmora::rootlist {
 
@@ -23,39 +22,9 @@ namespace objc = device::objc;
 namespace uikit = device::uikit;
 using device::preferences::PSListController;
 
-constexpr double kSheetTableWidth = 540;
-constexpr double kSheetTableHeight = 625;
-
 bool animate()
 {
     return store::advancedOption(store::options::kAnimate);
-}
-
-std::shared_ptr<uikit::UIBarButtonItem> barButton(std::string_view textKey, PSListController& root,
-                                                  std::string_view action)
-{
-    return uikit::UIBarButtonItem::initWithTitle(core::Translator(textKey), uikit::UIBarButtonItemStyle::Bordered,
-                                                 &root, objc::sel_registerName(action));
-}
-
-uikit::UIViewController& sheetPresenter(PSListController& root)
-{
-    uikit::UIViewController* parent = root.parentController();
-    return parent ? *parent : root;
-}
-
-// Only a pull-to-refresh control goes: whatever else lies in the table stays.
-void removeRefreshControls(uikit::UIView& table)
-{
-    std::vector<uikit::UIView*> controls;
-    for (const auto& subview : table.subviews()) {
-        if (objc::as<uikit::UIRefreshControl>(subview.get())) {
-            controls.push_back(subview.get());
-        }
-    }
-    for (uikit::UIView* control : controls) {
-        control->removeFromSuperview();
-    }
 }
 
 void enterArrangeMode(PSListController& root, uikit::UITableView& table)
@@ -68,8 +37,8 @@ void enterArrangeMode(PSListController& root, uikit::UITableView& table)
     table.setDelegate(state.test.get());
     table.setDataSource(state.test.get());
     removeRefreshControls(table);
-    root.navigationItem()->setRightBarButtonItem(barButton("done", root, "setEditingState"));
-    root.navigationItem()->setLeftBarButtonItem(barButton("reset", root, "sortType:"));
+    root.navigationItem()->setRightBarButtonItem(arrangeButton("done", root, "setEditingState"));
+    root.navigationItem()->setLeftBarButtonItem(arrangeButton("reset", root, "sortType:"));
     table.setEditingAnimated(true, animate());
 }
 
@@ -99,25 +68,12 @@ void leaveArrangeMode(PSListController& root, uikit::UITableView& table)
     table.setEditingAnimated(false, animate());
 }
 
-void presentArrangeSheet(PSListController& root)
+void openArrangeSheet(PSListController& root)
 {
     core::SharedState& state = core::sharedState();
     showLeadingRows(state);
-    auto page = objc::create<uikit::UIViewController>();
-    auto navigation = uikit::UINavigationController::initWithRootViewController(page);
-    page->setModalPresentationStyle(uikit::UIModalPresentationStyle::FormSheet);
-    navigation->setModalPresentationStyle(uikit::UIModalPresentationStyle::FormSheet);
-    page->view()->setBackgroundColor(uikit::UIColor::whiteColor());
-    page->navigationItem()->setTitle(core::Translator("edit"));
-    page->navigationItem()->setLeftBarButtonItem(barButton("reset", root, "sortType:"));
-    page->navigationItem()->setRightBarButtonItem(barButton("done", root, "ArrangeCompleted"));
-
-    auto table = objc::create<uikit::UITableView>(uikit::CGRectMake(0, 0, kSheetTableWidth, kSheetTableHeight));
-    table->setDelegate(state.test.get());
-    table->setDataSource(state.test.get());
-    table->setEditingAnimated(true, animate());
-    page->view()->addSubview(table);
-    sheetPresenter(root).presentViewControllerAnimated(navigation, true);
+    presentArrangeSheet(root, state.test.get(), arrangeButton("reset", root, "sortType:"),
+                                  arrangeButton("done", root, "ArrangeCompleted"));
 }
 
 void dismissArrangeSheet(PSListController& root)
@@ -134,7 +90,7 @@ void setEditingState(objc::id self, objc::SEL)
         return;
     }
     if (core::isTablet()) {
-        presentArrangeSheet(*root);
+        openArrangeSheet(*root);
         return;
     }
     uikit::UITableView* table = root->table();

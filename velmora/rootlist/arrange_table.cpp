@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 #include "velmora/core/tablet.h"
+#include "velmora/rootlist/arrange_sheet.h"
 #include "velmora/store/store.h"
 
 #include "device/objc/class_builder.h"
@@ -91,18 +92,9 @@ bool test::tableViewShouldIndentWhileEditingRowAtIndexPath(uikit::UITableView*, 
 std::shared_ptr<uikit::UITableViewCell> test::tableViewCellForRowAtIndexPath(uikit::UITableView*,
                                                                              uikit::NSIndexPath indexPath)
 {
-    auto cell = device::objc::create<uikit::UITableViewCell>(uikit::UITableViewCellStyle::Default);
-    cell->setUp();
-    cell->setFrame(uikit::CGRectMake(0, 0, 100, 100));
-    cell->setHidesAccessoryWhenEditing(false);
     const EntryList* entries = sectionEntries(indexPath.section);
-    if (!entries || indexPath.row < 0 || indexPath.row >= static_cast<long>(entries->size())) {
-        return cell;
-    }
-    const core::Entry& entry = (*entries)[static_cast<std::size_t>(indexPath.row)];
-    cell->textLabel()->setText(entry->nameOrEmpty());
-    cell->imageView()->setImage(entry->objectProperty<uikit::UIImage>("iconImage"));
-    return cell;
+    bool inRange = entries && indexPath.row >= 0 && indexPath.row < static_cast<long>(entries->size());
+    return arrangeCell(inRange ? &(*entries)[static_cast<std::size_t>(indexPath.row)] : nullptr);
 }
 
 void test::tableViewMoveRowAtIndexPathToIndexPath(uikit::UITableView* table, uikit::NSIndexPath from,

@@ -44,13 +44,6 @@ std::vector<uikit::UIRefreshControl*> refreshControls(uikit::UIView& table)
     return controls;
 }
 
-void removeRefreshControls(uikit::UIView& table)
-{
-    for (auto* control : refreshControls(table)) {
-        control->removeFromSuperview();
-    }
-}
-
 void showEditButton(PSListController& root)
 {
     std::string edit = core::Translator("edit");
@@ -81,6 +74,13 @@ void showRefreshControl(PSListController& root, uikit::UIView& table)
 }
 
 }  // namespace
+
+void removeRefreshControls(uikit::UIView& table)
+{
+    for (auto* control : refreshControls(table)) {
+        control->removeFromSuperview();
+    }
+}
 
 void viewWillAppear(objc::id self, objc::SEL cmd, bool animated)
 {

@@ -57,15 +57,22 @@ bool sameCells(const std::vector<std::weak_ptr<objc::Object>>& seen, const std::
     return std::ranges::equal(seen, now, [](const auto& earlier, const auto* cell) { return earlier.lock().get() == cell; });
 }
 
-std::shared_ptr<uikit::UIButton> swipeButton(uikit::CGRect frame, long tag, std::string title, std::string_view pattern)
+// The buttons' backgrounds, read once for every cell that one tick equips.
+struct SwipePatterns {
+    std::shared_ptr<uikit::UIImage> more = core::themedIcon("pattern1");
+    std::shared_ptr<uikit::UIImage> hide = core::themedIcon("pattern");
+};
+
+std::shared_ptr<uikit::UIButton> swipeButton(uikit::CGRect frame, long tag, std::string title,
+                                             const std::shared_ptr<uikit::UIImage>& pattern)
 {
     auto button = objc::create<uikit::UIButton>(frame);
     button->setTitle(std::move(title));
     // What a custom button shows on the platform without being told.
     button->setTitleColor(uikit::UIColor::whiteColor());
     button->setTag(tag);
-    if (auto picture = core::themedIcon(pattern)) {
-        button->setBackgroundColor(uikit::UIColor::colorWithPatternImage(std::move(picture)));
+    if (pattern) {
+        button->setBackgroundColor(uikit::UIColor::colorWithPatternImage(pattern));
     }
     return button;
 }
@@ -93,7 +100,8 @@ void removeSwipeParts(uikit::UITableViewCell& cell)
     }
 }
 
-void installSwipeParts(objc::id controller, uikit::UITableViewCell& cell, const std::set<std::string>& keptNames)
+void installSwipeParts(objc::id controller, uikit::UITableViewCell& cell, const std::set<std::string>& keptNames,
+                       const SwipePatterns& patterns)
 {
     removeSwipeParts(cell);
     uikit::UIScrollView* scroller = contentScroller(cell);
@@ -102,9 +110,9 @@ void installSwipeParts(objc::id controller, uikit::UITableViewCell& cell, const 
     }
     double width = cell.frame().width();
     double height = cell.frame().height();
-    auto more = swipeButton(uikit::CGRectMake(width, 0, kButtonWidth, height), kMoreButtonTag, "More", "pattern1");
+    auto more = swipeButton(uikit::CGRectMake(width, 0, kButtonWidth, height), kMoreButtonTag, "More", patterns.more);
     auto hide = swipeButton(uikit::CGRectMake(width + kButtonWidth, 0, kButtonWidth, height), kHideButtonTag,
-                            core::Translator("hidez"), "pattern");
+                            core::Translator("hidez"), patterns.hide);
     scroller->addSubview(more);
     scroller->addSubview(hide);
     auto pan = uikit::UIPanGestureRecognizer::initWithTargetAction(controller, objc::sel_registerName("Swipe:"));
@@ -209,8 +217,9 @@ void Looping(objc::id self, objc::SEL)
     // need their buttons as well.
     if (offset != state.lastOffset || !sameCells(state.lastVisibleCells, visible)) {
         std::set<std::string> keptNames = keptCellNames();
+        SwipePatterns patterns;
         for (uikit::UITableViewCell* cell : visible) {
-            installSwipeParts(self, *cell, keptNames);
+            installSwipeParts(self, *cell, keptNames, patterns);
         }
         state.lastVisibleCells.clear();
         for (uikit::UITableViewCell* cell : visible) {

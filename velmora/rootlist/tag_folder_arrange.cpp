@@ -3,6 +3,7 @@
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
 #include "velmora/pane/right_button.h"
+#include "velmora/rootlist/arrange_sheet.h"
 #include "velmora/rootlist/tag_folder.h"
 #include "velmora/store/advanced_options.h"
 #include "velmora/store/store_definitions.h"
@@ -73,16 +74,8 @@ bool Editable::tableViewShouldIndentWhileEditingRowAtIndexPath(ui::UITableView*,
 
 std::shared_ptr<ui::UITableViewCell> Editable::tableViewCellForRowAtIndexPath(ui::UITableView*, ui::NSIndexPath indexPath)
 {
-    auto cell = objc::create<ui::UITableViewCell>(ui::UITableViewCellStyle::Default);
-    cell->setUp();
-    cell->setFrame(ui::CGRectMake(0, 0, 100, 100));
-    if (validRow(indexPath)) {
-        const core::Entry& entry = TagFolder::folderEntries()[static_cast<std::size_t>(indexPath.row)];
-        cell->textLabel()->setText(entry->nameOrEmpty());
-        cell->imageView()->setImage(entry->objectProperty<ui::UIImage>("iconImage"));
-    }
-    cell->setHidesAccessoryWhenEditing(false);
-    return cell;
+    const core::EntryList& entries = TagFolder::folderEntries();
+    return arrangeCell(validRow(indexPath) ? &entries[static_cast<std::size_t>(indexPath.row)] : nullptr);
 }
 
 void Editable::tableViewMoveRowAtIndexPathToIndexPath(ui::UITableView*, ui::NSIndexPath from, ui::NSIndexPath to)
@@ -148,23 +141,9 @@ void TagFolder::presentArrangeSheet()
 {
     core::SharedState& state = core::sharedState();
     state.folderCleared = false;
-    auto content = objc::create<ui::UIViewController>();
-    content->setModalPresentationStyle(ui::UIModalPresentationStyle::FormSheet);
-    content->setTitle(Translator("edit"));
-    content->navigationItem()->setLeftBarButtonItem(ui::UIBarButtonItem::initWithTitle(
-        Translator("remove"), ui::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("removeAll")));
-    content->navigationItem()->setRightBarButtonItem(ui::UIBarButtonItem::initWithTitle(
-        Translator("done"), ui::UIBarButtonItemStyle::Bordered, this, objc::sel_registerName("ArrangeComplete")));
-    auto navigation = ui::UINavigationController::initWithRootViewController(content);
-    navigation->setModalPresentationStyle(ui::UIModalPresentationStyle::FormSheet);
-    content->view()->setBackgroundColor(ui::UIColor::whiteColor());
-    auto arrangeTable = objc::create<ui::UITableView>(ui::CGRectMake(0, 0, 540, 625));
-    arrangeTable->setDelegate(state.editable.get());
-    arrangeTable->setDataSource(state.editable.get());
-    arrangeTable->setEditingAnimated(true, animateOption());
-    content->view()->addSubview(arrangeTable);
-    ui::UIViewController* parent = parentController();
-    (parent ? *parent : *this).presentViewControllerAnimated(navigation, true);
+    auto arrangeTable = rootlist::presentArrangeSheet(*this, state.editable.get(),
+                                                      arrangeButton("remove", *this, "removeAll"),
+                                                      arrangeButton("done", *this, "ArrangeComplete"));
     state.folderArrangeTable = objc::weakReference(arrangeTable.get());
 }
 
