@@ -1,6 +1,7 @@
 #include "device/settings/loader.h"
 
 #include "device/foundation/file_manager.h"
+#include "device/foundation/property_list_file.h"
 
 #include <dlfcn.h>
 
@@ -8,6 +9,42 @@
 #include <filesystem>
 
 namespace device::settings {
+
+namespace {
+
+enum class FilterVerdict { Load, Skip, Unreadable };
+
+FilterVerdict filterVerdict(const std::filesystem::path& library)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(library).replace_extension(".plist"), error)) {
+        return FilterVerdict::Load;
+    }
+    auto root = foundation::dictionaryWithContentsOfFile(std::string(kDynamicLibrariesFolder) +
+                                                         library.stem().string() + ".plist");
+    if (!root) {
+        return FilterVerdict::Unreadable;
+    }
+    auto valueAt = [](const foundation::PlistDictionary& dictionary, const char* key) {
+        auto entry = dictionary.find(key);
+        return entry == dictionary.end() ? nullptr : &entry->second;
+    };
+    const foundation::PlistValue* filter = valueAt(*root, "Filter");
+    const foundation::PlistValue* bundleList =
+        filter && filter->dictionary() ? valueAt(*filter->dictionary(), "Bundles") : nullptr;
+    const foundation::PlistArray* bundles = bundleList ? bundleList->array() : nullptr;
+    if (!bundles) {
+        return FilterVerdict::Skip;
+    }
+    for (const auto& bundle : *bundles) {
+        if (const std::string* name = bundle.string(); name && *name == kSettingsBundleIdentifier) {
+            return FilterVerdict::Load;
+        }
+    }
+    return FilterVerdict::Skip;
+}
+
+}  // namespace
 
 Loader::~Loader()
 {
@@ -31,6 +68,15 @@ std::vector<std::string> Loader::loadAll()
     }
     std::sort(libraries.begin(), libraries.end());
     for (const auto& library : libraries) {
+        switch (filterVerdict(library)) {
+        case FilterVerdict::Skip:
+            continue;
+        case FilterVerdict::Unreadable:
+            failures.push_back(library.filename().string() + ": its filter property list cannot be read");
+            continue;
+        case FilterVerdict::Load:
+            break;
+        }
         if (void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL)) {
             m_handles.push_back(handle);
         } else {

@@ -6,9 +6,13 @@
 namespace device::settings {
 
 inline constexpr std::string_view kDynamicLibrariesFolder = "/Library/MobileSubstrate/DynamicLibraries/";
+// The bundle the Settings app runs as: the name a library's filter must list to be loaded into it.
+inline constexpr std::string_view kSettingsBundleIdentifier = "com.apple.Preferences";
 
 // The substrate loader: at launch, every library in the dynamic-libraries folder of the device root
-// is opened, in name order, which runs its static initialisers and load-time constructors.
+// is opened, in name order, which runs its static initialisers and load-time constructors. A library
+// with a filter property list beside it (same name, ".plist") is opened only when the filter's
+// Filter → Bundles names the Settings app; one without a filter is opened in every process.
 class Loader {
 public:
     Loader() = default;

@@ -51,3 +51,35 @@ TEST(LoaderTest, WithoutInjectionTheHostKeepsItsOwnBehaviour)
     EXPECT_TRUE(hostAnswersResumeReload());
     EXPECT_FALSE(device::objc::respondsTo(phone.root(), "setEditingState"));
 }
+
+TEST(LoaderTest, AFilterBesideALibraryDecidesWhetherTheSettingsAppOpensIt)
+{
+    auto bootWithFilter = [](const char* filter) {
+        BootedDevice phone("phone", Library::None);
+        phone.options().injection = device::settings::LibraryInjection::Inject;
+        phone.options().provision = false;
+        auto folder = phone.root_dir() / "Library/MobileSubstrate/DynamicLibraries";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(VELMORA_MODULE_PATH, folder / "Velmora.so");
+        std::ofstream(folder / "Velmora.plist") << filter;
+        auto& device = phone.boot();
+        return std::pair(device.loadFailures(), device::objc::respondsTo(phone.root(), "setEditingState"));
+    };
+    auto filterFor = [](const char* bundle) {
+        return std::string("<plist version=\"1.0\"><dict><key>Filter</key><dict><key>Bundles</key><array><string>") +
+               bundle + "</string></array></dict></dict></plist>";
+    };
+
+    auto [settingsFailures, loadedInSettings] = bootWithFilter(filterFor("com.apple.Preferences").c_str());
+    EXPECT_TRUE(settingsFailures.empty());
+    EXPECT_TRUE(loadedInSettings);
+
+    auto [otherFailures, loadedForOther] = bootWithFilter(filterFor("com.apple.springboard").c_str());
+    EXPECT_TRUE(otherFailures.empty());
+    EXPECT_FALSE(loadedForOther);
+
+    auto [brokenFailures, loadedWithBrokenFilter] = bootWithFilter("<plist><dict>");
+    ASSERT_EQ(brokenFailures.size(), 1u);
+    EXPECT_NE(brokenFailures[0].find("Velmora.so: its filter"), std::string::npos);
+    EXPECT_FALSE(loadedWithBrokenFilter);
+}
