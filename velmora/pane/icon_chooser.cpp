@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_scratch.h"
 #include "velmora/store/store.h"
@@ -73,25 +74,41 @@ void IconController::setValueForSpecifierDefaultValue(PSSpecifier* selected, Pli
         return;
     }
     auto icons = store::load(store::Store::Icons);
+    auto ticks = icons;
     std::string chosen = selected->nameOrEmpty();
-    const core::EntryList& list = specifiers();
-    for (const core::Entry& row : list) {
-        if (!isIconRow(*row)) {
-            continue;
-        }
-        std::string label = row->nameOrEmpty();
-        bool isChosen = label == chosen;
-        icons[label] = isChosen ? "true" : "false";
-        row->setPropertyForKey(isChosen, "checked");
-        if (isChosen) {
-            doNothing(PlistValue(iconFolder() + "/" + label + std::string(kIconSuffix)), nullptr);
+    std::string chosenPath;
+    for (const core::Entry& row : specifiers()) {
+        if (isIconRow(*row)) {
+            std::string label = row->nameOrEmpty();
+            ticks[label] = label == chosen ? "true" : "false";
+            if (label == chosen) {
+                chosenPath = iconFolder() + "/" + label + std::string(kIconSuffix);
+            }
         }
     }
-    store::save(store::Store::Icons, icons);
+    // The tag takes its icon from the scratch store, so the ticks must not tell of another one.
+    bool saved = store::save(store::Store::Icons, ticks);
+    if (saved && !chosenPath.empty() && !setScratchText(store::keys::kNewTagIcon, chosenPath)) {
+        store::save(store::Store::Icons, icons);
+        saved = false;
+    }
+    showTicks(saved ? ticks : store::load(store::Store::Icons));
     if (auto pathRow = specifierAtIndex(kPathRow)) {
         reloadSpecifier(pathRow.get());
     }
     view()->endEditing(true);
+    if (!saved) {
+        showNotSaved();
+    }
+}
+
+void IconController::showTicks(const device::foundation::PlistDictionary& icons)
+{
+    for (const core::Entry& row : specifiers()) {
+        if (isIconRow(*row)) {
+            row->setPropertyForKey(store::readString(icons, row->nameOrEmpty()) == "true", "checked");
+        }
+    }
 }
 
 void IconController::viewWillAppear(bool animated)
@@ -109,10 +126,11 @@ void IconController::viewWillAppear(bool animated)
     }
 }
 
-void IconController::doNothing(PlistValue value, PSSpecifier*)
+void IconController::doNothing(PlistValue value, PSSpecifier* row)
 {
-    if (const std::string* text = value.string()) {
-        setScratchText(store::keys::kNewTagIcon, *text);
+    const std::string* text = value.string();
+    if (text && !setScratchText(store::keys::kNewTagIcon, *text)) {
+        showNotSaved(*this, row);
     }
 }
 

@@ -131,8 +131,9 @@ void FolderTagController::setFolderSpecifierValueForSpecifier(PlistValue value, 
 {
     auto keepAlive = retained<FolderTagController>();
     view()->endEditing(true);
-    if (row->name()) {
-        store::setMemberFlags(title(), {*row->name()}, value.boolValue());
+    if (row->name() && !store::setMemberFlags(title(), {*row->name()}, value.boolValue())) {
+        showNotSaved(*this, row);
+        return;
     }
     core::sharedState().listIsCurrent = false;
     rebuildRootListBeside(*this);
@@ -204,7 +205,10 @@ void FolderTagController::viewWillDisappear(bool)
     auto tags = store::load(store::Store::Tag);
     if (auto number = store::findTag(tags, title())) {
         (*record(tags, *number))[std::string(store::keys::kTagIcon)] = icon;
-        store::save(store::Store::Tag, tags);
+        if (!store::save(store::Store::Tag, tags)) {
+            showNotSaved();
+            return;
+        }
     }
     rebuildRootListBeside(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/rows.h"
 #include "velmora/store/store.h"
 #include "velmora/store/tag_records.h"
@@ -14,12 +15,15 @@ void TagsController::viewWillAppear(bool animated)
 {
     PSListController::viewWillAppear(animated);
     reloadTags();
-    // Each visit to the add-tag page starts blank, with no icon chosen.
+    // Each visit to the add-tag page starts blank, with no icon chosen. A name or icon left from
+    // before would go into the next tag unseen, so the user hears when they could not be cleared.
     auto scratch = store::load(store::Store::Temp);
     scratch[std::string(store::keys::kNewTagIcon)] = "";
     scratch[std::string(store::keys::kNewTagName)] = "";
-    store::save(store::Store::Temp, scratch);
-    store::save(store::Store::Icons, {});
+    bool cleared = store::save(store::Store::Temp, scratch);
+    if (!store::save(store::Store::Icons, {}) || !cleared) {
+        showNotSaved();
+    }
 }
 
 void TagsController::reloadTags()
