@@ -28,6 +28,17 @@ bool isIconRow(const PSSpecifier& row)
     return !row.isGroup() && row.nameOrEmpty() != kPathRowLabel;
 }
 
+bool ticksOnly(const device::foundation::PlistDictionary& icons, const std::string& chosen)
+{
+    for (const auto& [label, tick] : icons) {
+        const std::string* text = tick.string();
+        if ((label == chosen) != (text && *text == "true")) {
+            return false;
+        }
+    }
+    return icons.contains(chosen);
+}
+
 }  // namespace
 
 std::string IconController::theme() const
@@ -86,9 +97,12 @@ void IconController::setValueForSpecifierDefaultValue(PSSpecifier* selected, Pli
             }
         }
     }
-    // The tag takes its icon from the scratch store, so the ticks must not tell of another one.
-    bool saved = store::save(store::Store::Icons, ticks);
-    if (saved && !chosenPath.empty() && !setScratchText(store::keys::kNewTagIcon, chosenPath)) {
+    // The tag takes its icon from the scratch store, so the ticks must not tell of another one. A
+    // write that fails where the store already says the same (the chooser opening on its own tick)
+    // shows nothing untrue.
+    bool saved = store::save(store::Store::Icons, ticks) || ticksOnly(icons, chosen);
+    if (saved && !chosenPath.empty() && !setScratchText(store::keys::kNewTagIcon, chosenPath)
+        && scratchText(store::keys::kNewTagIcon) != chosenPath) {
         store::save(store::Store::Icons, icons);
         saved = false;
     }

@@ -204,8 +204,11 @@ void FolderTagController::viewWillDisappear(bool)
     core::sharedState().listIsCurrent = false;
     auto tags = store::load(store::Store::Tag);
     if (auto number = store::findTag(tags, title())) {
-        (*record(tags, *number))[std::string(store::keys::kTagIcon)] = icon;
-        if (!store::save(store::Store::Tag, tags)) {
+        PlistDictionary& tag = *record(tags, *number);
+        // Leaving for the chooser and back rewrites the icon the tag has: that failing changes nothing.
+        bool unchanged = store::readString(tag, store::keys::kTagIcon) == icon;
+        tag[std::string(store::keys::kTagIcon)] = icon;
+        if (!store::save(store::Store::Tag, tags) && !unchanged) {
             showNotSaved();
             return;
         }
