@@ -52,16 +52,16 @@ std::vector<std::string> loadTagOrder(std::string_view tagName)
     return names;
 }
 
-void saveTagOrder(std::string_view tagName, const std::vector<std::string>& names)
+bool saveTagOrder(std::string_view tagName, const std::vector<std::string>& names)
 {
     if (!isSafeTagName(tagName)) {
-        return;
+        return true;
     }
     PlistDictionary order;
     for (std::size_t position = 0; position < names.size(); ++position) {
         order[decimalKey(static_cast<long>(position))] = names[position];
     }
-    save(tagPositionStorePath(tagName), order);
+    return save(tagPositionStorePath(tagName), order);
 }
 
 }  // namespace velmora::store

@@ -193,5 +193,19 @@ TEST_F(TabletArrangeTest, TheSheetMovesRowsAcrossSectionsAndTheRoundTripHolds)
     EXPECT_EQ(storedOrder(), order);
 }
 
+// An order that cannot be stored, arranged or sorted, is not shown: the list is rebuilt as stored.
+TEST_F(PhoneArrangeTest, AnOrderThatCannotBeStoredIsNotShownAndSaidSo)
+{
+    auto shown = sectionsOf(run("dump\n")[0]["page"]);
+    auto dumps = runOnFullDisk("tap Edit\ndrag Cellular to Airplane Mode\ntap Done\ndump\ntap OK\n"
+                               "tap Edit\ntap Reset\ntap A->Z\ndump\n");
+    ASSERT_EQ(dumps.size(), 2u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+        EXPECT_EQ(sectionsOf(dump["page"]), shown);
+    }
+    EXPECT_FALSE(orderStored());
+}
+
 }  // namespace
 }  // namespace velmora::testing
