@@ -2,13 +2,13 @@
 
 #include "device/objc/runtime.h"
 
+#include <string>
+#include <string_view>
+
 namespace device::preferences {
 class PSListController;
 class PSSpecifier;
 }  // namespace device::preferences
-
-#include <string>
-#include <string_view>
 
 namespace velmora::pane {
 

@@ -28,6 +28,7 @@ bool isIconRow(const PSSpecifier& row)
     return !row.isGroup() && row.nameOrEmpty() != kPathRowLabel;
 }
 
+// Whether the stored ticks mark the chosen icon and no other.
 bool ticksOnly(const device::foundation::PlistDictionary& icons, const std::string& chosen)
 {
     for (const auto& [label, tick] : icons) {

@@ -232,7 +232,8 @@ TEST_F(TagPagesTest, OnAFullDiskTheTagPagesShowWhatIsStored)
     run("tap bolt\n");
     scratch = stored(Store::Temp);
     ticks = stored(Store::Icons);
-    dumps = runOnFullDisk("back\nback\ndump\ntap OK\ndump\ntap OK\ntap Add Tag\ntap Name\ntype Home\ntap return\ndump\n");
+    dumps = runOnFullDisk("back\nback\ndump\ntap OK\ndump\ntap OK\n"
+                          "tap Add Tag\ntap Name\ntype Home\ntap return\ndump\n");
     ASSERT_EQ(dumps.size(), 3u);
     for (const auto& dump : dumps) {
         expectNotSaved(dump);

@@ -207,5 +207,16 @@ TEST_F(PhoneArrangeTest, AnOrderThatCannotBeStoredIsNotShownAndSaidSo)
     EXPECT_FALSE(orderStored());
 }
 
+TEST_F(TabletArrangeTest, AnOrderThatCannotBeStoredIsNotShownAndSaidSo)
+{
+    auto shown = sectionsOf(rootPage(run("dump\n")[0]));
+    auto dumps = runOnFullDisk("tap Edit\ndrag Alpha to Delta\ntap Done\ndump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    expectNotSaved(dumps[0]);
+    EXPECT_EQ(dumps[0]["modal"], nullptr);
+    EXPECT_EQ(sectionsOf(rootPage(dumps[0])), shown);
+    EXPECT_FALSE(orderStored());
+}
+
 }  // namespace
 }  // namespace velmora::testing
