@@ -43,22 +43,23 @@ void removeRecord(PlistDictionary& tags, long removed)
     tags.erase(store::decimalKey(number));
 }
 
-// In the position store, the first value naming the old tag names the new one.
-void renameInRootOrder(const std::string& oldName, const std::string& newName)
+// In the position store, the first value naming the old tag names the new one. False only when
+// that could not be stored.
+bool renameInRootOrder(const std::string& oldName, const std::string& newName)
 {
     std::string path = store::storePath(store::Store::Position);
     auto& files = device::foundation::FileManager::defaultManager();
     if (!files.fileExistsAtPath(path) || !files.isReadableFileAtPath(path) || !files.isWritableFileAtPath(path)) {
-        return;
+        return true;
     }
     auto order = store::load(path);
     for (auto& [position, identifier] : order) {
         if (identifier.string() && *identifier.string() == oldName) {
             identifier = newName;
-            store::save(path, order);
-            return;
+            return store::save(path, order);
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ PlistValue FolderTagController::getTagName(PSSpecifier*)
     return PlistValue(title());
 }
 
-void FolderTagController::setTagName(PlistValue value, PSSpecifier*)
+void FolderTagController::setTagName(PlistValue value, PSSpecifier* row)
 {
     auto keepAlive = retained<FolderTagController>();
     std::string newName = value.string() ? *value.string() : std::string();
@@ -112,14 +113,21 @@ void FolderTagController::setTagName(PlistValue value, PSSpecifier*)
         return;
     }
     // The tag itself first: when it cannot be renamed, its orders stay under the old name.
-    if (auto number = store::findTag(tags, oldName)) {
-        (*record(tags, *number))[std::string(store::keys::kTagName)] = newName;
-        if (!store::save(store::Store::Tag, tags)) {
-            showNotSaved();
+    auto number = store::findTag(tags, oldName);
+    if (number) {
+        auto renamed = tags;
+        (*record(renamed, *number))[std::string(store::keys::kTagName)] = newName;
+        if (!store::save(store::Store::Tag, renamed)) {
+            showNotSaved(*this, row);
             return;
         }
     }
-    renameInRootOrder(oldName, newName);
+    // A root order still naming the old tag would lose the folder's place: the tag keeps its old
+    // name instead, unless that cannot be stored either.
+    if (!renameInRootOrder(oldName, newName) && (!number || store::save(store::Store::Tag, tags))) {
+        showNotSaved(*this, row);
+        return;
+    }
     store::moveTagPositionStore(oldName, newName);
     core::sharedState().listIsCurrent = false;
     setTitle(newName);

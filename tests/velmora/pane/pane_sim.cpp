@@ -24,9 +24,9 @@ std::vector<ordered_json> PaneSimTest::run(const std::string& script)
     return dumps;
 }
 
-std::vector<ordered_json> PaneSimTest::runOnFullDisk(const std::string& script)
+std::vector<ordered_json> PaneSimTest::runOnFullDisk(const std::string& script, std::size_t room)
 {
-    testing_support::FullDisk full;
+    testing_support::FullDisk full(room);
     return run(script);
 }
 

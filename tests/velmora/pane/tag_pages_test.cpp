@@ -245,5 +245,28 @@ TEST_F(TagPagesTest, OnAFullDiskTheTagPagesShowWhatIsStored)
     EXPECT_EQ(stored(Store::Icons), ticks);
 }
 
+// A renamed tag whose place in a long root order cannot follow it keeps its old name, and its place.
+TEST_F(TagPagesTest, ARenameTheRootOrderCannotFollowIsUndone)
+{
+    writeTags({{"1", PlistDictionary{{"Name", "Work"}}}});
+    PlistDictionary order{{"0", "Work"}};
+    for (long place = 1; place < 300; ++place) {
+        order[store::decimalKey(place)] = "ENTRY_" + std::to_string(place);
+    }
+    save(Store::Position, order);
+    save(store::tagPositionStorePath("Work"), {{"0", "Wi-Fi"}});
+    run(openPane("Tags") + "tap Work\n");
+    auto tags = stored(Store::Tag);
+    // Room for the tag store, not for the order.
+    auto dumps = runOnFullDisk("tap Name\nerase 4\ntype Office\ntap Hide KB\ndump\n", 4096);
+    ASSERT_EQ(dumps.size(), 1u);
+    expectNotSaved(dumps[0]);
+    EXPECT_EQ(dumps[0]["page"]["title"], "Work");
+    EXPECT_EQ(rowLabelled(dumps[0]["page"], "Name")["value"], "Work");
+    EXPECT_EQ(stored(Store::Tag), tags);
+    EXPECT_EQ(stored(Store::Position), order);
+    EXPECT_FALSE(exists(store::tagPositionStorePath("Office")));
+}
+
 }  // namespace
 }  // namespace velmora::testing
