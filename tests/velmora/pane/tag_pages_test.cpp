@@ -194,8 +194,7 @@ TEST_F(TagPagesTest, AStoreThatCannotBeWrittenShowsAnErrorAndChangesNothing)
                      + "back\nback\nback\ntap Themes\ntap Midnight\ntap Select\ndump\n");
     ASSERT_EQ(dumps.size(), 4u);
     for (std::size_t i : {0, 2, 3}) {
-        EXPECT_EQ(dumps[i]["alert"]["title"], "Error") << i;
-        EXPECT_EQ(dumps[i]["alert"]["message"], "The change could not be saved. Nothing was changed.") << i;
+        expectNotSaved(dumps[i]);
     }
     EXPECT_EQ(rowLabelled(dumps[1]["page"], "Tag Number")["value"], "1");
     EXPECT_EQ(dumps[3]["page"]["right"], "Select");
