@@ -67,10 +67,12 @@ PlistValue addTagController::getFolders(device::preferences::PSSpecifier*)
     return PlistValue(store::decimalKey(number));
 }
 
-void addTagController::doNothingForSpecifier(PlistValue value, device::preferences::PSSpecifier*)
+// Save takes the name from the scratch store, so a name that did not reach it is not shown either.
+void addTagController::doNothingForSpecifier(PlistValue value, device::preferences::PSSpecifier* row)
 {
-    if (const std::string* text = value.string()) {
-        setScratchText(store::keys::kNewTagName, *text);
+    const std::string* text = value.string();
+    if (text && !setScratchText(store::keys::kNewTagName, *text)) {
+        showNotSaved(*this, row);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "velmora/pane/advanced_page.h"
 
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
 #include "velmora/pane/right_button.h"
 #include "velmora/pane/rows.h"
@@ -76,7 +77,10 @@ void advancedController::setPreferenceForSpecifier(PlistValue value, device::pre
 {
     auto keepAlive = retained<advancedController>();
     std::string name = row->nameOrEmpty();
-    store::storeValue(store::Store::Advanced, name, value);
+    if (!store::storeValue(store::Store::Advanced, name, value)) {
+        showNotSaved(*this, row);
+        return;
+    }
     core::sharedState().listIsCurrent = false;
     rebuildRootListBeside(*this);
     if (name == Translator(options::kTagsInPane)) {

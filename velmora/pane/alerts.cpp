@@ -2,6 +2,7 @@
 
 #include "velmora/core/translator.h"
 
+#include "device/preferences/list_controller.h"
 #include "device/uikit/alert_view.h"
 
 namespace velmora::pane {
@@ -21,6 +22,12 @@ void showError(std::string_view messageKey)
 void showNotSaved()
 {
     showError("not_saved");
+}
+
+void showNotSaved(device::preferences::PSListController& page, const device::preferences::PSSpecifier* row)
+{
+    page.reloadSpecifierAtIndex(page.indexOfSpecifier(row));
+    showNotSaved();
 }
 
 }  // namespace velmora::pane

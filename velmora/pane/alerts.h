@@ -5,6 +5,11 @@
 #include <string>
 #include <string_view>
 
+namespace device::preferences {
+class PSListController;
+class PSSpecifier;
+}  // namespace device::preferences
+
 namespace velmora::pane {
 
 // A plain alert with one cancel button.
@@ -15,5 +20,8 @@ void showError(std::string_view messageKey);
 
 // The alert for a store that could not be written: the change did not happen.
 void showNotSaved();
+// The same for a row whose control already shows the change: the row is shown afresh from its
+// getter, so that it shows what is stored.
+void showNotSaved(device::preferences::PSListController& page, const device::preferences::PSSpecifier* row);
 
 }  // namespace velmora::pane

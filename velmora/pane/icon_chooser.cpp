@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/rows.h"
 #include "velmora/pane/tag_scratch.h"
 #include "velmora/store/store.h"
@@ -25,6 +26,18 @@ constexpr long kPathRow = 1;
 bool isIconRow(const PSSpecifier& row)
 {
     return !row.isGroup() && row.nameOrEmpty() != kPathRowLabel;
+}
+
+// Whether the stored ticks mark the chosen icon and no other.
+bool ticksOnly(const device::foundation::PlistDictionary& icons, const std::string& chosen)
+{
+    for (const auto& [label, tick] : icons) {
+        const std::string* text = tick.string();
+        if ((label == chosen) != (text && *text == "true")) {
+            return false;
+        }
+    }
+    return icons.contains(chosen);
 }
 
 }  // namespace
@@ -73,25 +86,44 @@ void IconController::setValueForSpecifierDefaultValue(PSSpecifier* selected, Pli
         return;
     }
     auto icons = store::load(store::Store::Icons);
+    auto ticks = icons;
     std::string chosen = selected->nameOrEmpty();
-    const core::EntryList& list = specifiers();
-    for (const core::Entry& row : list) {
-        if (!isIconRow(*row)) {
-            continue;
-        }
-        std::string label = row->nameOrEmpty();
-        bool isChosen = label == chosen;
-        icons[label] = isChosen ? "true" : "false";
-        row->setPropertyForKey(isChosen, "checked");
-        if (isChosen) {
-            doNothing(PlistValue(iconFolder() + "/" + label + std::string(kIconSuffix)), nullptr);
+    std::string chosenPath;
+    for (const core::Entry& row : specifiers()) {
+        if (isIconRow(*row)) {
+            std::string label = row->nameOrEmpty();
+            ticks[label] = label == chosen ? "true" : "false";
+            if (label == chosen) {
+                chosenPath = iconFolder() + "/" + label + std::string(kIconSuffix);
+            }
         }
     }
-    store::save(store::Store::Icons, icons);
+    // The tag takes its icon from the scratch store, so the ticks must not tell of another one. A
+    // write that fails where the store already says the same (the chooser opening on its own tick)
+    // shows nothing untrue.
+    bool saved = store::save(store::Store::Icons, ticks) || ticksOnly(icons, chosen);
+    if (saved && !chosenPath.empty() && !setScratchText(store::keys::kNewTagIcon, chosenPath)
+        && scratchText(store::keys::kNewTagIcon) != chosenPath) {
+        store::save(store::Store::Icons, icons);
+        saved = false;
+    }
+    showTicks(saved ? ticks : store::load(store::Store::Icons));
     if (auto pathRow = specifierAtIndex(kPathRow)) {
         reloadSpecifier(pathRow.get());
     }
     view()->endEditing(true);
+    if (!saved) {
+        showNotSaved();
+    }
+}
+
+void IconController::showTicks(const device::foundation::PlistDictionary& icons)
+{
+    for (const core::Entry& row : specifiers()) {
+        if (isIconRow(*row)) {
+            row->setPropertyForKey(store::readString(icons, row->nameOrEmpty()) == "true", "checked");
+        }
+    }
 }
 
 void IconController::viewWillAppear(bool animated)
@@ -109,10 +141,11 @@ void IconController::viewWillAppear(bool animated)
     }
 }
 
-void IconController::doNothing(PlistValue value, PSSpecifier*)
+void IconController::doNothing(PlistValue value, PSSpecifier* row)
 {
-    if (const std::string* text = value.string()) {
-        setScratchText(store::keys::kNewTagIcon, *text);
+    const std::string* text = value.string();
+    if (text && !setScratchText(store::keys::kNewTagIcon, *text)) {
+        showNotSaved(*this, row);
     }
 }
 

@@ -28,6 +28,7 @@ protected:
 
 private:
     std::string iconFolder() const;
+    void showTicks(const device::foundation::PlistDictionary& icons);
 };
 
 void registerIconController();

@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/pane_root_rows.h"
 #include "velmora/pane/root_list_beside.h"
 #include "velmora/pane/rows.h"
@@ -44,9 +45,12 @@ PlistValue VelmoraController::isEnabledd(device::preferences::PSSpecifier*)
     return store::storedValue(store::Store::Enabled, store::keys::kEnabled);
 }
 
-void VelmoraController::setEnabled(PlistValue value, device::preferences::PSSpecifier*)
+void VelmoraController::setEnabled(PlistValue value, device::preferences::PSSpecifier* row)
 {
-    store::storeValue(store::Store::Enabled, store::keys::kEnabled, value);
+    if (!store::storeValue(store::Store::Enabled, store::keys::kEnabled, value)) {
+        showNotSaved(*this, row);
+        return;
+    }
     reloadSpecs();
     core::sharedState().listIsCurrent = false;
     refreshRootListBeside(*this);

@@ -43,22 +43,23 @@ void removeRecord(PlistDictionary& tags, long removed)
     tags.erase(store::decimalKey(number));
 }
 
-// In the position store, the first value naming the old tag names the new one.
-void renameInRootOrder(const std::string& oldName, const std::string& newName)
+// In the position store, the first value naming the old tag names the new one. False only when
+// that could not be stored.
+bool renameInRootOrder(const std::string& oldName, const std::string& newName)
 {
     std::string path = store::storePath(store::Store::Position);
     auto& files = device::foundation::FileManager::defaultManager();
     if (!files.fileExistsAtPath(path) || !files.isReadableFileAtPath(path) || !files.isWritableFileAtPath(path)) {
-        return;
+        return true;
     }
     auto order = store::load(path);
     for (auto& [position, identifier] : order) {
         if (identifier.string() && *identifier.string() == oldName) {
             identifier = newName;
-            store::save(path, order);
-            return;
+            return store::save(path, order);
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ PlistValue FolderTagController::getTagName(PSSpecifier*)
     return PlistValue(title());
 }
 
-void FolderTagController::setTagName(PlistValue value, PSSpecifier*)
+void FolderTagController::setTagName(PlistValue value, PSSpecifier* row)
 {
     auto keepAlive = retained<FolderTagController>();
     std::string newName = value.string() ? *value.string() : std::string();
@@ -112,14 +113,21 @@ void FolderTagController::setTagName(PlistValue value, PSSpecifier*)
         return;
     }
     // The tag itself first: when it cannot be renamed, its orders stay under the old name.
-    if (auto number = store::findTag(tags, oldName)) {
-        (*record(tags, *number))[std::string(store::keys::kTagName)] = newName;
-        if (!store::save(store::Store::Tag, tags)) {
-            showNotSaved();
+    auto number = store::findTag(tags, oldName);
+    if (number) {
+        auto renamed = tags;
+        (*record(renamed, *number))[std::string(store::keys::kTagName)] = newName;
+        if (!store::save(store::Store::Tag, renamed)) {
+            showNotSaved(*this, row);
             return;
         }
     }
-    renameInRootOrder(oldName, newName);
+    // A root order still naming the old tag would lose the folder's place: the tag keeps its old
+    // name instead, unless that cannot be stored either.
+    if (!renameInRootOrder(oldName, newName) && (!number || store::save(store::Store::Tag, tags))) {
+        showNotSaved(*this, row);
+        return;
+    }
     store::moveTagPositionStore(oldName, newName);
     core::sharedState().listIsCurrent = false;
     setTitle(newName);
@@ -131,8 +139,9 @@ void FolderTagController::setFolderSpecifierValueForSpecifier(PlistValue value, 
 {
     auto keepAlive = retained<FolderTagController>();
     view()->endEditing(true);
-    if (row->name()) {
-        store::setMemberFlags(title(), {*row->name()}, value.boolValue());
+    if (row->name() && !store::setMemberFlags(title(), {*row->name()}, value.boolValue())) {
+        showNotSaved(*this, row);
+        return;
     }
     core::sharedState().listIsCurrent = false;
     rebuildRootListBeside(*this);
@@ -203,8 +212,14 @@ void FolderTagController::viewWillDisappear(bool)
     core::sharedState().listIsCurrent = false;
     auto tags = store::load(store::Store::Tag);
     if (auto number = store::findTag(tags, title())) {
-        (*record(tags, *number))[std::string(store::keys::kTagIcon)] = icon;
-        store::save(store::Store::Tag, tags);
+        PlistDictionary& tag = *record(tags, *number);
+        // Leaving for the chooser and back rewrites the icon the tag has: that failing changes nothing.
+        bool unchanged = store::readString(tag, store::keys::kTagIcon) == icon;
+        tag[std::string(store::keys::kTagIcon)] = icon;
+        if (!store::save(store::Store::Tag, tags) && !unchanged) {
+            showNotSaved();
+            return;
+        }
     }
     rebuildRootListBeside(*this);
 }

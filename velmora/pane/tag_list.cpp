@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/rows.h"
 #include "velmora/store/store.h"
 #include "velmora/store/tag_records.h"
@@ -14,12 +15,18 @@ void TagsController::viewWillAppear(bool animated)
 {
     PSListController::viewWillAppear(animated);
     reloadTags();
-    // Each visit to the add-tag page starts blank, with no icon chosen.
+    // Each visit to the add-tag page starts blank, with no icon chosen. A name or icon left from
+    // before would go into the next tag unseen, so the user hears when they could not be cleared;
+    // a failed write of what is stored already leaves nothing behind.
     auto scratch = store::load(store::Store::Temp);
-    scratch[std::string(store::keys::kNewTagIcon)] = "";
-    scratch[std::string(store::keys::kNewTagName)] = "";
-    store::save(store::Store::Temp, scratch);
-    store::save(store::Store::Icons, {});
+    auto blank = scratch;
+    blank[std::string(store::keys::kNewTagIcon)] = "";
+    blank[std::string(store::keys::kNewTagName)] = "";
+    bool cleared = store::save(store::Store::Temp, blank) || blank == scratch;
+    bool unticked = store::save(store::Store::Icons, {}) || store::load(store::Store::Icons).empty();
+    if (!cleared || !unticked) {
+        showNotSaved();
+    }
 }
 
 void TagsController::reloadTags()

@@ -14,9 +14,9 @@ std::string scratchText(std::string_view key)
     return store::readString(store::load(store::Store::Temp), key);
 }
 
-void setScratchText(std::string_view key, std::string text)
+bool setScratchText(std::string_view key, std::string text)
 {
-    store::storeValue(store::Store::Temp, key, std::move(text));
+    return store::storeValue(store::Store::Temp, key, std::move(text));
 }
 
 }  // namespace velmora::pane

@@ -12,7 +12,8 @@ namespace velmora::pane {
 // Nothing (an empty dictionary, as a getter answers for no value) when the key is absent.
 device::foundation::PlistValue scratchValue(std::string_view key);
 std::string scratchText(std::string_view key);
-void setScratchText(std::string_view key, std::string text);
+// Reports whether the scratch store was written.
+bool setScratchText(std::string_view key, std::string text);
 
 // The default tag icon, for a tag created without an icon that exists.
 inline constexpr std::string_view kDefaultTagIcon = "/Library/Application Support/Velmora/defaulttagicon.png";

@@ -2,6 +2,7 @@
 
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
 #include "velmora/pane/rows.h"
 #include "velmora/store/store.h"
@@ -51,7 +52,10 @@ void allSpecifiersController::setHideSpecifierValueForSpecifier(PlistValue value
     auto keepAlive = retained<allSpecifiersController>();
     std::string name = row->nameOrEmpty();
     bool hidden = value.boolValue();
-    store::storeValue(store::Store::Hide, name, hidden);
+    if (!store::storeValue(store::Store::Hide, name, hidden)) {
+        pane::showNotSaved(*this, row);
+        return;
+    }
     // A stored order was arranged without the sections; once the dividers return it no longer fits.
     // It goes before the root list beside is rebuilt, so that list never shows it with dividers.
     if (name == Translator(store::options::kDividers) && !hidden) {

@@ -1,6 +1,7 @@
 #include "velmora/protection/passcode_page.h"
 
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/rows.h"
 #include "velmora/protection/entry_prompt.h"
 #include "velmora/protection/protection_settings.h"
@@ -80,12 +81,14 @@ PlistValue passwordController::enable(device::preferences::PSSpecifier*)
     return store::storedValue(store::Store::Protected, store::keys::kProtectionEnabled);
 }
 
-void passwordController::setEnable(PlistValue value, device::preferences::PSSpecifier*)
+void passwordController::setEnable(PlistValue value, device::preferences::PSSpecifier* row)
 {
     auto stored = store::load(store::Store::Protected);
     stored[std::string(store::keys::kProtectionEnabled)] = PlistValue(value.boolValue());
     if (store::readString(stored, store::keys::kPassword).empty()) {
-        store::save(store::Store::Protected, stored);
+        if (!store::save(store::Store::Protected, stored)) {
+            pane::showNotSaved(*this, row);
+        }
         return;
     }
     flows().pendingProtectedStore = std::move(stored);
@@ -144,12 +147,13 @@ void passwordController::textFieldDidChange1(UITextField* field)
         return;
     }
     auto keepAlive = retained<passwordController>();
-    if (flows().pendingProtectedStore) {
-        store::save(store::Store::Protected, *flows().pendingProtectedStore);
-    }
+    bool saved = !flows().pendingProtectedStore || store::save(store::Store::Protected, *flows().pendingProtectedStore);
     dismissEntryPrompt(*this);
     refreshSwitch();
     flows().pendingProtectedStore.reset();
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 void passwordController::textFieldDidChange2(UITextField* field)
@@ -180,9 +184,12 @@ void passwordController::textFieldDidChange2(UITextField* field)
         return;
     }
     auto keepAlive = retained<passwordController>();
-    store::storeValue(store::Store::Protected, store::keys::kPassword, expected);
+    bool saved = store::storeValue(store::Store::Protected, store::keys::kPassword, expected);
     flow.typedNewCodes.clear();
     dismissEntryPrompt(*this);
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 // After a prompt for the switch, confirmed or not, the switch shows what is stored rather than where

@@ -1,6 +1,7 @@
 #include "velmora/protection/protected_entries_page.h"
 
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/root_list_beside.h"
 #include "velmora/pane/rows.h"
 #include "velmora/store/store.h"
@@ -53,7 +54,9 @@ PlistValue protectionController::isProtected(PSSpecifier* row)
 
 void protectionController::setProtectedForSpecifier(PlistValue value, PSSpecifier* row)
 {
-    store::storeValue(store::Store::Protected, row->nameOrEmpty(), value.boolValue());
+    if (!store::storeValue(store::Store::Protected, row->nameOrEmpty(), value.boolValue())) {
+        pane::showNotSaved(*this, row);
+    }
 }
 
 void registerProtectionController()

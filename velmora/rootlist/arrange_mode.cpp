@@ -3,6 +3,7 @@
 #include "velmora/core/shared_state.h"
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/rootlist/arrange_order.h"
 #include "velmora/rootlist/arrange_sheet.h"
 #include "velmora/rootlist/on_show.h"
@@ -57,15 +58,20 @@ void leaveArrangeMode(PSListController& root, uikit::UITableView& table)
 {
     core::SharedState& state = core::sharedState();
     root.navigationItem()->setLeftBarButtonItem(nullptr);
+    bool saved = true;
     if (state.positionsReset) {
         state.positionsReset = false;
     } else {
-        store::save(store::Store::Position, phoneOrder(state));
+        saved = store::save(store::Store::Position, phoneOrder(state));
     }
     giveTableBack(table);
+    // The rebuild shows the order as stored, so an unsaved one is not shown as kept.
     objc::msgSend<void>(&root, "reloadSpecifiers");
     objc::msgSend<void>(&root, "viewWillAppear:", true);
     table.setEditingAnimated(false, animate());
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 void openArrangeSheet(PSListController& root)
@@ -110,10 +116,13 @@ void ArrangeCompleted(objc::id self, objc::SEL)
     if (!root) {
         return;
     }
-    store::save(store::Store::Position, tabletOrder(core::sharedState()));
+    bool saved = store::save(store::Store::Position, tabletOrder(core::sharedState()));
     dismissArrangeSheet(*root);
     objc::msgSend<void>(self, "reloadSpecifiers");
     objc::msgSend<void>(self, "viewWillAppear:", true);
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 void resetPos(objc::id self, objc::SEL)

@@ -3,6 +3,7 @@
 #include "velmora/core/shared_state.h"
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/rootlist/arrange_mode.h"
 #include "velmora/store/store.h"
 
@@ -67,9 +68,12 @@ void sortEntries(objc::id self, Direction direction)
         }
     }
     closeArrangeMode(*root);
-    store::save(store::Store::Position, order);
+    bool saved = store::save(store::Store::Position, order);
     objc::msgSend<void>(self, "reloadSpecifiers");
     objc::msgSend<void>(self, "viewWillAppear:", true);
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "velmora/core/tablet.h"
 #include "velmora/core/themed_icon.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/protection/window_picture.h"
 #include "velmora/rootlist/swipe_cell.h"
 #include "velmora/rootlist/swipe_delegates.h"
@@ -175,7 +176,10 @@ void hideEntry(PSListController& root, const std::string& name)
     if (std::ranges::none_of(list, [&name](const auto& entry) { return entry->name() == name; })) {
         return;
     }
-    store::storeValue(store::Store::Hide, name, true);
+    if (!store::storeValue(store::Store::Hide, name, true)) {
+        pane::showNotSaved();
+        return;
+    }
     removeEntryNamed(root, name);
 }
 

@@ -1,4 +1,5 @@
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/right_button.h"
 #include "velmora/pane/root_list_beside.h"
 #include "velmora/pane/rows.h"
@@ -46,7 +47,11 @@ PlistValue TagFolder::isSpecifierInFolder(PSSpecifier* row)
 void TagFolder::setFolderSpecifierValueForSpecifier(PlistValue value, PSSpecifier* row)
 {
     auto keepAlive = retained<TagFolder>();
-    store::setMemberFlags(title(), {row->nameOrEmpty()}, value.boolValue());
+    if (!store::setMemberFlags(title(), {row->nameOrEmpty()}, value.boolValue())) {
+        view()->endEditing(true);
+        pane::showNotSaved(*this, row);
+        return;
+    }
     core::sharedState().listIsCurrent = false;
     view()->endEditing(true);
 }

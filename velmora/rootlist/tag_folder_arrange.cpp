@@ -2,6 +2,7 @@
 
 #include "velmora/core/tablet.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/pane/right_button.h"
 #include "velmora/rootlist/arrange_sheet.h"
 #include "velmora/rootlist/tag_folder.h"
@@ -35,9 +36,12 @@ std::vector<std::string> namesOf(const core::EntryList& entries)
     return names;
 }
 
+// The page is rebuilt from the stored order afterwards, so an order that was not stored is not shown.
 void writeOrder(const std::string& tagName)
 {
-    store::saveTagOrder(tagName, namesOf(TagFolder::folderEntries()));
+    if (!store::saveTagOrder(tagName, namesOf(TagFolder::folderEntries()))) {
+        pane::showNotSaved();
+    }
 }
 
 bool validRow(ui::NSIndexPath indexPath)
@@ -97,7 +101,11 @@ void Editable::tableViewCommitEditingStyleForRowAtIndexPath(ui::UITableView* tab
     }
     core::EntryList& entries = TagFolder::folderEntries();
     core::SharedState& state = core::sharedState();
-    store::setMemberFlags(state.folderTagName, {entries[static_cast<std::size_t>(indexPath.row)]->nameOrEmpty()}, false);
+    if (!store::setMemberFlags(state.folderTagName, {entries[static_cast<std::size_t>(indexPath.row)]->nameOrEmpty()},
+                               false)) {
+        pane::showNotSaved();
+        return;
+    }
     state.listIsCurrent = false;
     table->beginUpdates();
     table->deleteRowsAtIndexPathsWithRowAnimation({indexPath}, ui::UITableViewRowAnimation::Fade);
@@ -168,13 +176,16 @@ void TagFolder::ArrangeComplete()
 void TagFolder::removeAll()
 {
     core::SharedState& state = core::sharedState();
+    if (!store::setMemberFlags(state.folderTagName, namesOf(folderEntries()), false)) {
+        pane::showNotSaved();
+        return;
+    }
     if (auto arrangeTable = std::dynamic_pointer_cast<ui::UITableView>(state.folderArrangeTable.lock())) {
         arrangeTable->beginUpdates();
         state.folderCleared = true;
         arrangeTable->deleteSectionsWithRowAnimation({0}, ui::UITableViewRowAnimation::Fade);
         arrangeTable->endUpdates();
     }
-    store::setMemberFlags(state.folderTagName, namesOf(folderEntries()), false);
     state.listIsCurrent = false;
 }
 

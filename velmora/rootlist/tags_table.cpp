@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 #include "velmora/core/translator.h"
+#include "velmora/pane/alerts.h"
 #include "velmora/rootlist/swipe_cell.h"
 #include "velmora/store/store.h"
 #include "velmora/store/tag_records.h"
@@ -91,16 +92,22 @@ void Tags::tableViewDidSelectRowAtIndexPath(uikit::UITableView*, uikit::NSIndexP
     if (!root) {
         return;
     }
+    bool saved = true;
     if (indexPath.section != kCancelSection) {
         auto tags = store::load(store::Store::Tag);
         auto found = tags.find(store::decimalKey(indexPath.row + 1));
         if (auto* record = found == tags.end() ? nullptr : found->second.dictionary()) {
             (*record)[state.texto] = true;
-            store::save(store::Store::Tag, tags);
-            removeEntryNamed(*root, state.texto);
+            saved = store::save(store::Store::Tag, tags);
+            if (saved) {
+                removeEntryNamed(*root, state.texto);
+            }
         }
     }
     objc::msgSend<void>(root.get(), "dismissTagsController");
+    if (!saved) {
+        pane::showNotSaved();
+    }
 }
 
 void registerTagsTable()

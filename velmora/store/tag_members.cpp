@@ -22,18 +22,18 @@ std::optional<PlistValue> memberFlag(std::string_view tagName, std::string_view 
     return found->second;
 }
 
-void setMemberFlags(std::string_view tagName, const std::vector<std::string>& entryNames, bool member)
+bool setMemberFlags(std::string_view tagName, const std::vector<std::string>& entryNames, bool member)
 {
     auto tags = load(Store::Tag);
     auto number = findTag(tags, tagName);
     if (!number) {
-        return;
+        return true;
     }
     PlistDictionary& record = *tags.at(decimalKey(*number)).dictionary();
     for (const std::string& name : entryNames) {
         record[name] = member;
     }
-    save(Store::Tag, tags);
+    return save(Store::Tag, tags);
 }
 
 std::vector<std::string> loadTagOrder(std::string_view tagName)
@@ -52,16 +52,16 @@ std::vector<std::string> loadTagOrder(std::string_view tagName)
     return names;
 }
 
-void saveTagOrder(std::string_view tagName, const std::vector<std::string>& names)
+bool saveTagOrder(std::string_view tagName, const std::vector<std::string>& names)
 {
     if (!isSafeTagName(tagName)) {
-        return;
+        return true;
     }
     PlistDictionary order;
     for (std::size_t position = 0; position < names.size(); ++position) {
         order[decimalKey(static_cast<long>(position))] = names[position];
     }
-    save(tagPositionStorePath(tagName), order);
+    return save(tagPositionStorePath(tagName), order);
 }
 
 }  // namespace velmora::store

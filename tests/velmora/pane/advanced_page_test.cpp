@@ -58,5 +58,26 @@ TEST_F(AdvancedPageTest, OptionsAreKeptUnderTheTextsOfTheLanguageTheyWereSetIn)
     EXPECT_EQ(advanced["language"], "de");
 }
 
+// A change that cannot be stored is not shown as made: the switch or field shows the store again,
+// the user is told, and the store keeps what it held.
+TEST_F(AdvancedPageTest, AChangeThatCannotBeStoredIsUndoneOnScreenAndSaidSo)
+{
+    save(Store::Enabled, {{"Enabled", true}});
+    auto enabled = stored(Store::Enabled);
+    auto advanced = stored(Store::Advanced);
+    run(openPane());
+    auto dumps = runOnFullDisk(std::string("toggle Enabled\ndump\ntap OK\n") + kAdvanced
+                               + "toggle Pull to Refresh\ndump\ntap OK\ntap Name\ntype Mine\ntap Hide KB\ndump\n");
+    ASSERT_EQ(dumps.size(), 3u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+    }
+    EXPECT_EQ(rowLabelled(dumps[0]["page"], "Enabled")["on"], true);
+    EXPECT_EQ(rowLabelled(dumps[1]["page"], "Pull to Refresh")["on"], false);
+    EXPECT_EQ(rowLabelled(dumps[2]["page"], "Name")["value"], nullptr);
+    EXPECT_EQ(stored(Store::Enabled), enabled);
+    EXPECT_EQ(stored(Store::Advanced), advanced);
+}
+
 }  // namespace
 }  // namespace velmora::testing

@@ -1,5 +1,7 @@
 #include "tests/velmora/pane/pane_sim.h"
 
+#include "tests/support/full_disk.h"
+
 #include <filesystem>
 
 namespace velmora::testing {
@@ -20,6 +22,18 @@ std::vector<ordered_json> PaneSimTest::run(const std::string& script)
         dumps.push_back(std::move(line));
     }
     return dumps;
+}
+
+std::vector<ordered_json> PaneSimTest::runOnFullDisk(const std::string& script, std::size_t room)
+{
+    testing_support::FullDisk full(room);
+    return run(script);
+}
+
+void PaneSimTest::expectNotSaved(const ordered_json& dump)
+{
+    EXPECT_EQ(dump["alert"]["title"], "Error") << dump.dump();
+    EXPECT_EQ(dump["alert"]["message"], "The change could not be saved. Nothing was changed.");
 }
 
 std::string PaneSimTest::openPane(const std::string& link)

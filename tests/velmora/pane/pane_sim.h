@@ -26,6 +26,10 @@ protected:
     // Runs the script (the set-up screen already seen); every command must succeed. Returns what
     // each `dump` in it printed.
     std::vector<ordered_json> run(const std::string& script);
+    // The same on a device whose disk is full: every write of a file larger than room bytes fails.
+    std::vector<ordered_json> runOnFullDisk(const std::string& script, std::size_t room = 0);
+    // The dump shows the alert for a change that could not be saved.
+    static void expectNotSaved(const ordered_json& dump);
     // The script that opens a page of the pane from the root list: "Tags", "Themes", ...
     static std::string openPane(const std::string& link = {});
 

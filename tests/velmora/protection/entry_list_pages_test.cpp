@@ -100,6 +100,29 @@ TEST_F(EntryListPagesTest, ShowingTheDividersAgainDropsTheStoredOrder)
     EXPECT_EQ(stored(Store::Hide), (PlistDictionary{{"Hide Dividers", false}}));
 }
 
+// A switch whose change cannot be stored goes back to what is stored, and the user is told; the
+// stored order stays too, since the dividers did not come back.
+TEST_F(EntryListPagesTest, ASwitchThatCannotBeStoredShowsTheStoreAgainAndSaysSo)
+{
+    save(Store::Hide, {{"Wi-Fi", true}, {"Hide Dividers", true}});
+    save(Store::Position, {{"0", "com.apple.mobilenotes"}, {"1", "WIFI"}});
+    auto hidden = stored(Store::Hide);
+    auto order = stored(Store::Position);
+    run("relaunch\n" + openPane("Hidden Items"));
+    auto dumps = runOnFullDisk("toggle Wi-Fi\ndump\ntap OK\ntoggle Hide Dividers\ndump\ntap OK\nback\n"
+                               "tap Protection\ntoggle Notes\ndump\n");
+    ASSERT_EQ(dumps.size(), 3u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+    }
+    EXPECT_EQ(rowLabelled(dumps[0]["page"], "Wi-Fi")["on"], true);
+    EXPECT_EQ(rowLabelled(dumps[1]["page"], "Hide Dividers")["on"], true);
+    EXPECT_EQ(rowLabelled(dumps[2]["page"], "Notes")["on"], false);
+    EXPECT_EQ(stored(Store::Hide), hidden);
+    EXPECT_EQ(stored(Store::Position), order);
+    EXPECT_FALSE(exists(store::storePath(Store::Protected)));
+}
+
 class TabletEntryListPagesTest : public EntryListPagesTest {
 protected:
     TabletEntryListPagesTest() : EntryListPagesTest("tablet") {}

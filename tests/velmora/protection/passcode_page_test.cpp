@@ -190,5 +190,32 @@ TEST_F(TabletPasscodePageTest, PromptsAreFormSheetsThatShowNothingOfTheHiddenFie
     EXPECT_EQ(storedPasscode(), "0110");
 }
 
+// Neither the switch nor a new passcode is shown as taken when the store cannot be written: the
+// switch shows the store again, the prompt closes on the alert, and the store keeps what it held.
+TEST_F(PasscodePageTest, WhatCannotBeStoredIsNotShownAsStored)
+{
+    run(kPasscodePage);
+    auto dumps = runOnFullDisk("toggle Enabled\ndump\ntap OK\n");
+    EXPECT_FALSE(exists(store::storePath(Store::Protected)));
+
+    run("tap Change Passcode\ntype 1234\ntype 1234\ntoggle Enabled\n");
+    auto withPasscode = stored(Store::Protected);
+    for (auto& dump : runOnFullDisk("type 1234\ndump\ntap OK\n")) {
+        dumps.push_back(std::move(dump));
+    }
+    run("tap Change Passcode\ntype 1234\ntype 5678\n");
+    for (auto& dump : runOnFullDisk("type 5678\ndump\n")) {
+        dumps.push_back(std::move(dump));
+    }
+    ASSERT_EQ(dumps.size(), 3u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+        EXPECT_EQ(dump["modal"], nullptr);
+        EXPECT_EQ(enableSwitch(dump), false);
+    }
+    EXPECT_EQ(stored(Store::Protected), withPasscode);
+    EXPECT_EQ(storedPasscode(), "1234");
+}
+
 }  // namespace
 }  // namespace velmora::testing

@@ -193,5 +193,30 @@ TEST_F(TabletArrangeTest, TheSheetMovesRowsAcrossSectionsAndTheRoundTripHolds)
     EXPECT_EQ(storedOrder(), order);
 }
 
+// An order that cannot be stored, arranged or sorted, is not shown: the list is rebuilt as stored.
+TEST_F(PhoneArrangeTest, AnOrderThatCannotBeStoredIsNotShownAndSaidSo)
+{
+    auto shown = sectionsOf(run("dump\n")[0]["page"]);
+    auto dumps = runOnFullDisk("tap Edit\ndrag Cellular to Airplane Mode\ntap Done\ndump\ntap OK\n"
+                               "tap Edit\ntap Reset\ntap A->Z\ndump\n");
+    ASSERT_EQ(dumps.size(), 2u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+        EXPECT_EQ(sectionsOf(dump["page"]), shown);
+    }
+    EXPECT_FALSE(orderStored());
+}
+
+TEST_F(TabletArrangeTest, AnOrderThatCannotBeStoredIsNotShownAndSaidSo)
+{
+    auto shown = sectionsOf(rootPage(run("dump\n")[0]));
+    auto dumps = runOnFullDisk("tap Edit\ndrag Alpha to Delta\ntap Done\ndump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    expectNotSaved(dumps[0]);
+    EXPECT_EQ(dumps[0]["modal"], nullptr);
+    EXPECT_EQ(sectionsOf(rootPage(dumps[0])), shown);
+    EXPECT_FALSE(orderStored());
+}
+
 }  // namespace
 }  // namespace velmora::testing

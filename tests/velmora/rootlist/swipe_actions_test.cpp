@@ -127,5 +127,22 @@ TEST_P(SwipeActionsTest, WithTheOptionOffRowsHaveNoButtons)
 
 INSTANTIATE_TEST_SUITE_P(Profiles, SwipeActionsTest, ::testing::Values("phone", "tablet"));
 
+TEST_P(SwipeActionsTest, AHideOrATagThatCannotBeStoredLeavesTheRowAndSaysSo)
+{
+    save(Store::Tag, {{"1", PlistDictionary{{"Name", "Work"}}}});
+    run("relaunch\n");
+    auto tags = stored(Store::Tag);
+    auto dumps = runOnFullDisk("swipe General left\ntap Hide\ndump\ntap OK\nswipe General left\ntap More\n"
+                               "tap Add to Tag\ntap Work\ndump\n");
+    ASSERT_EQ(dumps.size(), 2u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+        EXPECT_THAT(labelsOf(rootPage(dump)), Contains("General"));
+    }
+    EXPECT_EQ(dumps[1]["modal"], nullptr);
+    EXPECT_THAT(stored(Store::Hide), IsEmpty());
+    EXPECT_EQ(stored(Store::Tag), tags);
+}
+
 }  // namespace
 }  // namespace velmora::testing

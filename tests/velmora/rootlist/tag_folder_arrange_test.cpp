@@ -56,6 +56,27 @@ TEST_P(TagFolderArrangeTest, LeavingWithoutAChangeWritesTheOrderShown)
     EXPECT_EQ(appsOrder(), (PlistDictionary{{"0", shown[0]}, {"1", shown[1]}, {"2", shown[2]}}));
 }
 
+// On a full disk neither a switch, a deleted row nor a new order is shown as kept, and each says so.
+TEST_P(TagFolderArrangeTest, WhatCannotBeStoredIsNotShownAsKept)
+{
+    save(store::tagPositionStorePath("Apps"), {{"0", "Maps"}, {"1", kMail}, {"2", "Music"}});
+    run("relaunch\ntap Apps\n");
+    auto record = appsRecord();
+    auto order = appsOrder();
+    auto dumps = runOnFullDisk("tap Edit\ntap Add Entries\ntoggle Notes\ndump\ntap OK\ntap Done\ntap Edit\n"
+                               "tap Reorder & Remove\ndrag Music to Maps\ndelete "
+                               + std::string(kMail) + "\ndump\ntap OK\ntap Done\ndump\n");
+    ASSERT_EQ(dumps.size(), 3u);
+    for (const auto& dump : dumps) {
+        expectNotSaved(dump);
+    }
+    EXPECT_EQ(rowLabelled(dumps[0]["page"], "Notes")["on"], false);
+    EXPECT_THAT(labelsOf(onTablet() ? dumps[1]["modal"]["page"] : dumps[1]["page"]), Contains(kMail));
+    EXPECT_THAT(labelsOf(dumps[2]["page"]), ElementsAre("Maps", kMail, "Music"));
+    EXPECT_EQ(appsRecord(), record);
+    EXPECT_EQ(appsOrder(), order);
+}
+
 INSTANTIATE_TEST_SUITE_P(Profiles, TagFolderArrangeTest, ::testing::Values("phone", "tablet"));
 
 class TabletFolderArrangeTest : public TagFolderSimTest {};
