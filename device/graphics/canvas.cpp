@@ -244,17 +244,12 @@ Canvas::Canvas(Bitmap& target, double scale) : m_target(target), m_scale(scale)
 }
 
 template <class Source>
-void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
+void Canvas::paint(PixelBox box, const Source& source)
 {
     box = intersect(box, m_state.clip);
     for (int y = box.y0; y < box.y1; ++y) {
         std::uint8_t* row = m_target.pixel(0, y);
-        bool rowCrossesHole = y >= hole.y0 && y < hole.y1;
         for (int x = box.x0; x < box.x1; ++x) {
-            if (rowCrossesHole && x >= hole.x0 && x < hole.x1) {
-                x = hole.x1 - 1;
-                continue;
-            }
             blendSample(row + static_cast<std::ptrdiff_t>(x) * 4, source(x, y), m_state.alpha, m_state.clipShapes, x,
                         y, m_target.premultiplied);
         }
@@ -262,9 +257,9 @@ void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
 }
 
 template <class Source, class Run>
-void Canvas::paintCovered(const Shape& shape, const Source& source, const Run& run)
+void Canvas::paintCovered(PixelBox box, const Shape& shape, const Source& source, const Run& run)
 {
-    PixelBox box = intersect(bounds(shape), m_state.clip);
+    box = intersect(box, m_state.clip);
     for (int y = box.y0; y < box.y1; ++y) {
         std::uint8_t* row = m_target.pixel(0, y);
         auto [begin, end] = coveredRun(shape, y, box.x0, box.x1);
@@ -363,19 +358,16 @@ void Canvas::strokeRoundedRect(const Rect& rect, double cornerRadius, double lin
         fillShape(outer, color);
         return;
     }
-    PixelBox insideInner{toPixelIndex(std::ceil(inner.x0 + inner.radius)),
-                         toPixelIndex(std::ceil(inner.y0 + inner.radius)),
-                         toPixelIndex(std::floor(inner.x1 - inner.radius)),
-                         toPixelIndex(std::floor(inner.y1 - inner.radius))};
     Sample ink = solid(color);
-    paint(
-        bounds(outer),
+    // Where the inside covers whole pixels the border leaves them untouched.
+    paintCovered(
+        bounds(outer), inner,
         [&](int x, int y) {
             Sample sample = ink;
             sample.alpha *= std::max(0.0, coverage(outer, x, y) - coverage(inner, x, y));
             return sample;
         },
-        insideInner);
+        [](std::uint8_t*, int, int, int) {});
 }
 
 void Canvas::drawHairline(Point origin, double length, Axis axis, const Color& color)
@@ -423,7 +415,7 @@ void Canvas::fillPattern(const Rect& rect, const ImageRef& image)
         };
         std::array<std::uint8_t, 256> weights = texelWeights(m_state.alpha);
         paintCovered(
-            area,
+            bounds(area), area,
             [&](int x, int y) {
                 const std::uint8_t* source = texel(x, y);
                 return Sample{source[0], source[1], source[2], source[3] / 255.0 * coverage(area, x, y)};
@@ -467,7 +459,7 @@ void Canvas::drawImage(const ImageRef& image, const Rect& rect, ContentMode mode
         int originX = toPixelIndex(destination.x0);
         int originY = toPixelIndex(destination.y0);
         std::array<std::uint8_t, 256> weights = texelWeights(m_state.alpha);
-        paintCovered(visible, sample, [&](std::uint8_t* pixels, int begin, int end, int y) {
+        paintCovered(bounds(visible), visible, sample, [&](std::uint8_t* pixels, int begin, int end, int y) {
             const std::uint8_t* texels =
                 &image.rgba[(static_cast<std::size_t>(y - originY) * image.pixelWidth + (begin - originX)) * 4];
             blendPixelRun(pixels, texels, end - begin, weights, m_target.premultiplied);
@@ -512,7 +504,7 @@ void Canvas::fillShape(const Shape& shape, const Color& color)
     };
     // Most of a frame is the inside of shapes, where every pixel takes the same weight.
     int weight = toByte(ink.alpha * m_state.alpha);
-    paintCovered(shape, covered, [&](std::uint8_t* pixels, int begin, int end, int) {
+    paintCovered(bounds(shape), shape, covered, [&](std::uint8_t* pixels, int begin, int end, int) {
         blendSolidRun(pixels, end - begin, ink.red, ink.green, ink.blue, weight, m_target.premultiplied);
     });
 }

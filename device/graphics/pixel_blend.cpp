@@ -5,13 +5,17 @@
 namespace device::graphics {
 namespace {
 
-bool allOpaque(const std::uint8_t* source, int count)
+bool allOpaque(const std::uint8_t* pixels, int count)
 {
-    bool opaque = true;
+    std::uint32_t all = ~0u;
     for (int i = 0; i < count; ++i) {
-        opaque &= source[static_cast<std::ptrdiff_t>(i) * 4 + 3] == 255;
+        std::uint32_t pixel = 0;
+        std::memcpy(&pixel, pixels + static_cast<std::ptrdiff_t>(i) * 4, sizeof pixel);
+        all &= pixel;
     }
-    return opaque;
+    std::uint8_t bytes[4];
+    std::memcpy(bytes, &all, sizeof bytes);
+    return bytes[3] == 255;
 }
 
 }  // namespace
@@ -37,17 +41,20 @@ void blendSolidRun(std::uint8_t* pixels, int count, int red, int green, int blue
         }
         return;
     }
-    // Onto opaque pixels, the usual case, the result stays opaque and its alpha divides by a constant.
+    if (!allOpaque(pixels, count)) {
+        for (int i = 0; i < count; ++i) {
+            blendOntoStraight(pixels + static_cast<std::ptrdiff_t>(i) * 4, red, green, blue, weight);
+        }
+        return;
+    }
+    // Onto opaque pixels, the usual case, the result stays opaque (alpha mixes as a colour of 255 does) and
+    // every channel divides by the same constant.
     const int rest = 255 * (255 - weight);
-    const int ink[3] = {red * weight * 255 + 255 * 255 / 2, green * weight * 255 + 255 * 255 / 2,
-                        blue * weight * 255 + 255 * 255 / 2};
+    const int ink[4] = {red * weight * 255 + 255 * 255 / 2, green * weight * 255 + 255 * 255 / 2,
+                        blue * weight * 255 + 255 * 255 / 2, 255 * weight * 255 + 255 * 255 / 2};
     for (int i = 0; i < count; ++i) {
         std::uint8_t* pixel = pixels + static_cast<std::ptrdiff_t>(i) * 4;
-        if (pixel[3] != 255) {
-            blendOntoStraight(pixel, red, green, blue, weight);
-            continue;
-        }
-        for (int c = 0; c < 3; ++c) {
+        for (int c = 0; c < 4; ++c) {
             pixel[c] = static_cast<std::uint8_t>((ink[c] + pixel[c] * rest) / (255 * 255));
         }
     }
