@@ -198,6 +198,23 @@ std::array<std::uint8_t, 256> texelWeights(double globalAlpha)
     return weights;
 }
 
+// The weight each byte of a glyph's coverage blends with. Text draws glyph after glyph in one colour, so the last
+// table is kept.
+const std::array<std::uint8_t, 256>& coverageWeights(double inkAlpha, double globalAlpha)
+{
+    thread_local double tableInkAlpha = -1;
+    thread_local double tableGlobalAlpha = -1;
+    thread_local std::array<std::uint8_t, 256> weights{};
+    if (inkAlpha != tableInkAlpha || globalAlpha != tableGlobalAlpha) {
+        for (int value = 0; value < 256; ++value) {
+            weights[value] = static_cast<std::uint8_t>(toByte(inkAlpha * (value / 255.0) * globalAlpha));
+        }
+        tableInkAlpha = inkAlpha;
+        tableGlobalAlpha = globalAlpha;
+    }
+    return weights;
+}
+
 bool isDrawable(const ImageRef& image)
 {
     if (image.pixelWidth <= 0 || image.pixelHeight <= 0 || image.scale <= 0) {
@@ -472,11 +489,23 @@ void Canvas::drawImage(const ImageRef& image, const Rect& rect, ContentMode mode
 void Canvas::fillMask(const CoverageMask& mask, int pixelX, int pixelY, const Color& color)
 {
     Sample ink = solid(color);
-    paint({pixelX, pixelY, pixelX + mask.width, pixelY + mask.height}, [&](int x, int y) {
-        Sample sample = ink;
-        sample.alpha *= mask.data[static_cast<std::size_t>(y - pixelY) * mask.pitch + (x - pixelX)] / 255.0;
-        return sample;
-    });
+    auto coverageAt = [&](int x, int y) {
+        return &mask.data[static_cast<std::size_t>(y - pixelY) * mask.pitch + (x - pixelX)];
+    };
+    const std::array<std::uint8_t, 256>& weights = coverageWeights(ink.alpha, m_state.alpha);
+    PixelBox box{pixelX, pixelY, pixelX + mask.width, pixelY + mask.height};
+    paintCovered(
+        box, {static_cast<double>(box.x0), static_cast<double>(box.y0), static_cast<double>(box.x1),
+              static_cast<double>(box.y1), 0},
+        [&](int x, int y) {
+            Sample sample = ink;
+            sample.alpha *= *coverageAt(x, y) / 255.0;
+            return sample;
+        },
+        [&](std::uint8_t* pixels, int begin, int end, int y) {
+            blendMaskRun(pixels, coverageAt(begin, y), end - begin, ink.red, ink.green, ink.blue, weights,
+                         m_target.premultiplied);
+        });
 }
 
 Canvas::Shape Canvas::toShape(const Rect& rect, double cornerRadius) const

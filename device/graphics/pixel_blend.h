@@ -55,4 +55,8 @@ void blendSolidRun(std::uint8_t* pixels, int count, int red, int green, int blue
 void blendPixelRun(std::uint8_t* pixels, const std::uint8_t* source, int count,
                    const std::array<std::uint8_t, 256>& weights, bool premultiplied);
 
+// A run of pixels under one colour, each weighted by what `weights` gives for its byte of coverage, as text is.
+void blendMaskRun(std::uint8_t* pixels, const std::uint8_t* coverage, int count, int red, int green, int blue,
+                  const std::array<std::uint8_t, 256>& weights, bool premultiplied);
+
 }  // namespace device::graphics
