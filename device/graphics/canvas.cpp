@@ -1,9 +1,14 @@
 #include "device/graphics/canvas.h"
 
+#include "device/graphics/pixel_blend.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace device::graphics {
 namespace {
@@ -86,47 +91,43 @@ Rect intersect(const Rect& a, const Rect& b)
     return {x, y, std::max(0.0, std::min(a.maxX(), b.maxX()) - x), std::max(0.0, std::min(a.maxY(), b.maxY()) - y)};
 }
 
-void blend(std::uint8_t* pixel, const Sample& source, double alpha)
+// The source weighted by the global alpha and by how much of the pixel every clip covers.
+void blendSample(std::uint8_t* pixel, const Sample& sample, double globalAlpha, const std::vector<Canvas::Shape>& clips,
+                 int x, int y, bool premultiplied)
 {
-    int a = toByte(alpha);
-    if (a == 0) {
-        return;
+    double alpha = sample.alpha * globalAlpha;
+    for (const Canvas::Shape& clip : clips) {
+        if (alpha <= 0) {
+            break;
+        }
+        alpha *= coverage(clip, x, y);
     }
-    if (a == 255 || pixel[3] == 0) {
-        pixel[0] = static_cast<std::uint8_t>(source.red);
-        pixel[1] = static_cast<std::uint8_t>(source.green);
-        pixel[2] = static_cast<std::uint8_t>(source.blue);
-        pixel[3] = static_cast<std::uint8_t>(a);
-        return;
+    int weight = toByte(alpha);
+    if (premultiplied) {
+        blendOntoPremultiplied(pixel, sample.red, sample.green, sample.blue, weight);
+    } else {
+        blendOntoStraight(pixel, sample.red, sample.green, sample.blue, weight);
     }
-    // Straight alpha on both sides: weight each colour by its own alpha, then divide by the result's alpha.
-    int destinationAlpha = pixel[3];
-    int rest = 255 - a;
-    int resultAlpha = a * 255 + destinationAlpha * rest;
-    auto mix = [&](int from, std::uint8_t onto) {
-        return static_cast<std::uint8_t>((from * a * 255 + onto * destinationAlpha * rest + resultAlpha / 2) /
-                                         resultAlpha);
-    };
-    pixel[0] = mix(source.red, pixel[0]);
-    pixel[1] = mix(source.green, pixel[1]);
-    pixel[2] = mix(source.blue, pixel[2]);
-    pixel[3] = static_cast<std::uint8_t>((resultAlpha + 127) / 255);
 }
 
-void blendPremultiplied(std::uint8_t* pixel, const Sample& source, double alpha)
+// The pixels of row y between lo and hi that the shape covers whole. Along a row a rounded rectangle's coverage
+// rises towards its middle and falls after it, so scanning in from both ends finds them.
+std::pair<int, int> coveredRun(const Canvas::Shape& shape, int y, int lo, int hi)
 {
-    int a = toByte(alpha);
-    if (a == 0) {
-        return;
+    if (shape.radius <= 0) {
+        if (!(y >= shape.y0 && y + 1 <= shape.y1)) {
+            return {lo, lo};
+        }
+        int begin = std::clamp(toPixelIndex(std::ceil(shape.x0)), lo, hi);
+        return {begin, std::clamp(toPixelIndex(std::floor(shape.x1)), begin, hi)};
     }
-    int rest = 255 - a;
-    auto mix = [&](int from, std::uint8_t onto) {
-        return static_cast<std::uint8_t>((from * a + onto * rest + 127) / 255);
-    };
-    pixel[0] = mix(source.red, pixel[0]);
-    pixel[1] = mix(source.green, pixel[1]);
-    pixel[2] = mix(source.blue, pixel[2]);
-    pixel[3] = mix(255, pixel[3]);
+    while (lo < hi && coverage(shape, lo, y) < 1) {
+        ++lo;
+    }
+    while (hi > lo && coverage(shape, hi - 1, y) < 1) {
+        --hi;
+    }
+    return {lo, hi};
 }
 
 int texelIndex(int index, int count, Edge edge)
@@ -187,6 +188,33 @@ Sample sampleBilinear(const ImageRef& image, double u, double v, Edge edge)
             static_cast<int>(blue / alpha + 0.5), alpha / 255};
 }
 
+// The weight a texel of each alpha blends with under the global alpha, as a texel drawn on its own would.
+std::array<std::uint8_t, 256> texelWeights(double globalAlpha)
+{
+    std::array<std::uint8_t, 256> weights{};
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        weights[alpha] = static_cast<std::uint8_t>(toByte(alpha / 255.0 * globalAlpha));
+    }
+    return weights;
+}
+
+// The weight each byte of a glyph's coverage blends with. Text draws glyph after glyph in one colour, so the last
+// table is kept.
+const std::array<std::uint8_t, 256>& coverageWeights(double inkAlpha, double globalAlpha)
+{
+    thread_local double tableInkAlpha = -1;
+    thread_local double tableGlobalAlpha = -1;
+    thread_local std::array<std::uint8_t, 256> weights{};
+    if (inkAlpha != tableInkAlpha || globalAlpha != tableGlobalAlpha) {
+        for (int value = 0; value < 256; ++value) {
+            weights[value] = static_cast<std::uint8_t>(toByte(inkAlpha * (value / 255.0) * globalAlpha));
+        }
+        tableInkAlpha = inkAlpha;
+        tableGlobalAlpha = globalAlpha;
+    }
+    return weights;
+}
+
 bool isDrawable(const ImageRef& image)
 {
     if (image.pixelWidth <= 0 || image.pixelHeight <= 0 || image.scale <= 0) {
@@ -233,28 +261,39 @@ Canvas::Canvas(Bitmap& target, double scale) : m_target(target), m_scale(scale)
 }
 
 template <class Source>
-void Canvas::paint(PixelBox box, const Source& source, PixelBox hole)
+void Canvas::paint(PixelBox box, const Source& source)
 {
     box = intersect(box, m_state.clip);
-    auto* blendInto = m_target.premultiplied ? &blendPremultiplied : &blend;
     for (int y = box.y0; y < box.y1; ++y) {
         std::uint8_t* row = m_target.pixel(0, y);
-        bool rowCrossesHole = y >= hole.y0 && y < hole.y1;
         for (int x = box.x0; x < box.x1; ++x) {
-            if (rowCrossesHole && x >= hole.x0 && x < hole.x1) {
-                x = hole.x1 - 1;
-                continue;
-            }
-            Sample sample = source(x, y);
-            double alpha = sample.alpha * m_state.alpha;
-            for (const Shape& clip : m_state.clipShapes) {
-                if (alpha <= 0) {
-                    break;
-                }
-                alpha *= coverage(clip, x, y);
-            }
-            blendInto(row + static_cast<std::ptrdiff_t>(x) * 4, sample, alpha);
+            blendSample(row + static_cast<std::ptrdiff_t>(x) * 4, source(x, y), m_state.alpha, m_state.clipShapes, x,
+                        y, m_target.premultiplied);
         }
+    }
+}
+
+template <class Source, class Run>
+void Canvas::paintCovered(PixelBox box, const Shape& shape, const Source& source, const Run& run)
+{
+    box = intersect(box, m_state.clip);
+    for (int y = box.y0; y < box.y1; ++y) {
+        std::uint8_t* row = m_target.pixel(0, y);
+        auto [begin, end] = coveredRun(shape, y, box.x0, box.x1);
+        for (const Shape& clip : m_state.clipShapes) {
+            std::tie(begin, end) = coveredRun(clip, y, begin, end);
+        }
+        auto blendEach = [&](int from, int to) {
+            for (int x = from; x < to; ++x) {
+                blendSample(row + static_cast<std::ptrdiff_t>(x) * 4, source(x, y), m_state.alpha,
+                            m_state.clipShapes, x, y, m_target.premultiplied);
+            }
+        };
+        blendEach(box.x0, begin);
+        if (begin < end) {
+            run(row + static_cast<std::ptrdiff_t>(begin) * 4, begin, end, y);
+        }
+        blendEach(std::max(begin, end), box.x1);
     }
 }
 
@@ -336,19 +375,16 @@ void Canvas::strokeRoundedRect(const Rect& rect, double cornerRadius, double lin
         fillShape(outer, color);
         return;
     }
-    PixelBox insideInner{toPixelIndex(std::ceil(inner.x0 + inner.radius)),
-                         toPixelIndex(std::ceil(inner.y0 + inner.radius)),
-                         toPixelIndex(std::floor(inner.x1 - inner.radius)),
-                         toPixelIndex(std::floor(inner.y1 - inner.radius))};
     Sample ink = solid(color);
-    paint(
-        bounds(outer),
+    // Where the inside covers whole pixels the border leaves them untouched.
+    paintCovered(
+        bounds(outer), inner,
         [&](int x, int y) {
             Sample sample = ink;
             sample.alpha *= std::max(0.0, coverage(outer, x, y) - coverage(inner, x, y));
             return sample;
         },
-        insideInner);
+        [](std::uint8_t*, int, int, int) {});
 }
 
 void Canvas::drawHairline(Point origin, double length, Axis axis, const Color& color)
@@ -375,12 +411,36 @@ void Canvas::fillPattern(const Rect& rect, const ImageRef& image)
     if (texelsPerPixel == 1 && area.x0 == std::floor(area.x0) && area.y0 == std::floor(area.y0)) {
         int originX = toPixelIndex(area.x0);
         int originY = toPixelIndex(area.y0);
-        paint(bounds(area), [&](int x, int y) {
+        auto texel = [&](int x, int y) {
             int u = texelIndex(x - originX, image.pixelWidth, Edge::Repeat);
             int v = texelIndex(y - originY, image.pixelHeight, Edge::Repeat);
-            const std::uint8_t* texel = &image.rgba[(static_cast<std::size_t>(v) * image.pixelWidth + u) * 4];
-            return Sample{texel[0], texel[1], texel[2], texel[3] / 255.0 * coverage(area, x, y)};
-        });
+            return &image.rgba[(static_cast<std::size_t>(v) * image.pixelWidth + u) * 4];
+        };
+        // Each texture row laid end to end across what can be drawn, once, so that a screen row is one run.
+        PixelBox reach = intersect(bounds(area), m_state.clip);
+        std::vector<std::vector<std::uint8_t>> tiledRows(static_cast<std::size_t>(image.pixelHeight));
+        auto tiledRow = [&](int y) {
+            std::vector<std::uint8_t>& row =
+                tiledRows[static_cast<std::size_t>(texelIndex(y - originY, image.pixelHeight, Edge::Repeat))];
+            if (row.empty()) {
+                row.resize(static_cast<std::size_t>(reach.x1 - reach.x0) * 4);
+                for (int x = reach.x0; x < reach.x1; ++x) {
+                    std::copy_n(texel(x, y), 4, row.begin() + static_cast<std::ptrdiff_t>(x - reach.x0) * 4);
+                }
+            }
+            return row.data();
+        };
+        std::array<std::uint8_t, 256> weights = texelWeights(m_state.alpha);
+        paintCovered(
+            bounds(area), area,
+            [&](int x, int y) {
+                const std::uint8_t* source = texel(x, y);
+                return Sample{source[0], source[1], source[2], source[3] / 255.0 * coverage(area, x, y)};
+            },
+            [&](std::uint8_t* pixels, int begin, int end, int y) {
+                blendPixelRun(pixels, tiledRow(y) + static_cast<std::ptrdiff_t>(begin - reach.x0) * 4, end - begin,
+                              weights, m_target.premultiplied);
+            });
         return;
     }
     paint(bounds(area), [&](int x, int y) {
@@ -404,22 +464,48 @@ void Canvas::drawImage(const ImageRef& image, const Rect& rect, ContentMode mode
     }
     double texelsPerPixelX = image.pixelWidth / (destination.x1 - destination.x0);
     double texelsPerPixelY = image.pixelHeight / (destination.y1 - destination.y0);
-    paint(bounds(visible), [&](int x, int y) {
+    auto sample = [&](int x, int y) {
         Sample sample = sampleBilinear(image, (x + 0.5 - destination.x0) * texelsPerPixelX - 0.5,
                                        (y + 0.5 - destination.y0) * texelsPerPixelY - 0.5, Edge::Clamp);
         sample.alpha *= coverage(visible, x, y);
         return sample;
-    });
+    };
+    // An image drawn at its own size on whole pixels, as icons are, is copied texel for pixel.
+    if (texelsPerPixelX == 1 && texelsPerPixelY == 1 && destination.x0 == std::floor(destination.x0) &&
+        destination.y0 == std::floor(destination.y0)) {
+        int originX = toPixelIndex(destination.x0);
+        int originY = toPixelIndex(destination.y0);
+        std::array<std::uint8_t, 256> weights = texelWeights(m_state.alpha);
+        paintCovered(bounds(visible), visible, sample, [&](std::uint8_t* pixels, int begin, int end, int y) {
+            const std::uint8_t* texels =
+                &image.rgba[(static_cast<std::size_t>(y - originY) * image.pixelWidth + (begin - originX)) * 4];
+            blendPixelRun(pixels, texels, end - begin, weights, m_target.premultiplied);
+        });
+        return;
+    }
+    paint(bounds(visible), sample);
 }
 
 void Canvas::fillMask(const CoverageMask& mask, int pixelX, int pixelY, const Color& color)
 {
     Sample ink = solid(color);
-    paint({pixelX, pixelY, pixelX + mask.width, pixelY + mask.height}, [&](int x, int y) {
-        Sample sample = ink;
-        sample.alpha *= mask.data[static_cast<std::size_t>(y - pixelY) * mask.pitch + (x - pixelX)] / 255.0;
-        return sample;
-    });
+    auto coverageAt = [&](int x, int y) {
+        return &mask.data[static_cast<std::size_t>(y - pixelY) * mask.pitch + (x - pixelX)];
+    };
+    const std::array<std::uint8_t, 256>& weights = coverageWeights(ink.alpha, m_state.alpha);
+    PixelBox box{pixelX, pixelY, pixelX + mask.width, pixelY + mask.height};
+    paintCovered(
+        box, {static_cast<double>(box.x0), static_cast<double>(box.y0), static_cast<double>(box.x1),
+              static_cast<double>(box.y1), 0},
+        [&](int x, int y) {
+            Sample sample = ink;
+            sample.alpha *= *coverageAt(x, y) / 255.0;
+            return sample;
+        },
+        [&](std::uint8_t* pixels, int begin, int end, int y) {
+            blendMaskRun(pixels, coverageAt(begin, y), end - begin, ink.red, ink.green, ink.blue, weights,
+                         m_target.premultiplied);
+        });
 }
 
 Canvas::Shape Canvas::toShape(const Rect& rect, double cornerRadius) const
@@ -445,25 +531,11 @@ void Canvas::fillShape(const Shape& shape, const Color& color)
         sample.alpha *= coverage(shape, x, y);
         return sample;
     };
-    // Most of a frame is opaque rectangles: their whole pixels are written outright, and only the edges blend.
-    if (shape.radius <= 0 && m_state.clipShapes.empty() && toByte(ink.alpha * m_state.alpha) == 255) {
-        PixelBox inside = intersect({toPixelIndex(std::ceil(shape.x0)), toPixelIndex(std::ceil(shape.y0)),
-                                     toPixelIndex(std::floor(shape.x1)), toPixelIndex(std::floor(shape.y1))},
-                                    m_state.clip);
-        if (inside.x0 < inside.x1 && inside.y0 < inside.y1) {
-            const std::uint8_t opaque[4] = {static_cast<std::uint8_t>(ink.red), static_cast<std::uint8_t>(ink.green),
-                                            static_cast<std::uint8_t>(ink.blue), 255};
-            for (int y = inside.y0; y < inside.y1; ++y) {
-                std::uint8_t* pixel = m_target.pixel(inside.x0, y);
-                for (int x = inside.x0; x < inside.x1; ++x, pixel += 4) {
-                    std::copy(opaque, opaque + 4, pixel);
-                }
-            }
-            paint(bounds(shape), covered, inside);
-            return;
-        }
-    }
-    paint(bounds(shape), covered);
+    // Most of a frame is the inside of shapes, where every pixel takes the same weight.
+    int weight = toByte(ink.alpha * m_state.alpha);
+    paintCovered(bounds(shape), shape, covered, [&](std::uint8_t* pixels, int begin, int end, int) {
+        blendSolidRun(pixels, end - begin, ink.red, ink.green, ink.blue, weight, m_target.premultiplied);
+    });
 }
 
 }  // namespace device::graphics

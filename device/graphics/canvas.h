@@ -99,9 +99,12 @@ private:
 
     Shape toShape(const Rect& rect, double cornerRadius) const;
     void fillShape(const Shape& shape, const Color& color);
-    // Pixels in the hole are left alone: a border need not visit the inside it leaves untouched.
     template <class Source>
-    void paint(PixelBox box, const Source& source, PixelBox hole = {});
+    void paint(PixelBox box, const Source& source);
+    // As paint, but each row's run of pixels that the shape and every clip cover whole goes to `run` at once, as
+    // (its first pixel, begin, end, y).
+    template <class Source, class Run>
+    void paintCovered(PixelBox box, const Shape& shape, const Source& source, const Run& run);
 
     Bitmap& m_target;
     double m_scale;

@@ -5,6 +5,60 @@
 #include <cstring>
 
 namespace device::graphics {
+namespace {
+
+void appendToString(png_structp png, png_bytep data, png_size_t length)
+{
+    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+}
+
+void flushNothing(png_structp) {}
+
+bool isOpaque(const Bitmap& bitmap)
+{
+    for (std::size_t i = 3; i < bitmap.rgba.size(); i += 4) {
+        if (bitmap.rgba[i] != 255) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// libpng reports errors by jumping back to the setjmp: nothing here has a destructor for the jump to skip.
+bool writeFastest(const Bitmap& bitmap, std::string* out)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) {
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    // A screen is opaque: without its alpha there is a quarter less to compress.
+    bool opaque = isOpaque(bitmap);
+    png_set_write_fn(png, out, &appendToString, &flushNothing);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width), static_cast<png_uint_32>(bitmap.height), 8,
+                 opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Measured on settings screens: filters cost more time than they save bytes, and deflate is no faster below
+    // level 2.
+    png_set_compression_level(png, 2);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_write_info(png, info);
+    if (opaque) {
+        png_set_filler(png, 0, PNG_FILLER_AFTER);
+    }
+    for (int y = 0; y < bitmap.height; ++y) {
+        png_write_row(png, bitmap.pixel(0, y));
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace
 
 std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes)
 {
@@ -28,8 +82,15 @@ std::optional<Bitmap> decodePng(std::span<const std::uint8_t> bytes)
     return bitmap;
 }
 
-std::optional<std::string> encodePng(const Bitmap& bitmap)
+std::optional<std::string> encodePng(const Bitmap& bitmap, PngCompression compression)
 {
+    if (compression == PngCompression::Fastest) {
+        std::string out;
+        if (bitmap.width <= 0 || bitmap.height <= 0 || !writeFastest(bitmap, &out)) {
+            return std::nullopt;
+        }
+        return out;
+    }
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
