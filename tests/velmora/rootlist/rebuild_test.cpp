@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 
+#include "device/foundation/file_manager.h"
 #include "device/objc/message.h"
 #include "device/uikit/image.h"
 
@@ -188,6 +189,34 @@ TEST_F(RebuildTest, TheLibraryEntryComesLastTitledByTheNameOptionOfTheInterfaceL
     EXPECT_EQ(rebuilt().back(), "Velmora");
     writeStore(Store::Advanced, {{"language", "it"}, {"Nome", "Organizzatore"}});
     EXPECT_EQ(rebuilt().back(), "Organizzatore");
+}
+
+TEST_F(RebuildTest, EachStoreAndTranslationFileIsReadOncePerRebuild)
+{
+    writeTranslations("it", {{"anim", "Animazione"}});
+    writeStore(Store::Enabled, {{"Enabled", true}});
+    writeStore(Store::Advanced, {{"language", "it"}, {"Animazione", true}, {"Refresh", true}});
+    writeStore(Store::Hide, {{"Dividers", true}, {"Mail", true}});
+    writeStore(Store::Tag, {{"1", tag("Social", {"Music"})}, {"2", tag("Work", {"General"})}});
+    writeStore(Store::Position, {{"0", "App"}, {"1", "Wi-Fi"}});
+    m_controller = rootList(hostList());
+    const std::vector<std::string> files{store::storePath(Store::Enabled), store::storePath(Store::Advanced),
+                                         store::storePath(Store::Hide),    store::storePath(Store::Tag),
+                                         store::storePath(Store::Position), store::storePath(Store::Theme),
+                                         "/Library/Application Support/Velmora/Languages/it.plist",
+                                         "/Library/Application Support/Velmora/Languages/en.plist"};
+    auto& fileManager = device::foundation::FileManager::defaultManager();
+    std::vector<std::size_t> before;
+    for (const auto& file : files) {
+        before.push_back(fileManager.readCount(file));
+    }
+    objc::msgSend<void>(m_controller.get(), "reloadSpecifiers");
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(fileManager.readCount(files[i]) - before[i], 1u) << files[i];
+    }
+    EXPECT_THAT(describe(m_controller->specifiers()),
+                ElementsAre("App", "Wi-Fi", "Wallpaper", "iCloud", "Photos", "Notes", "Developer", "Tweak A",
+                            "Tweak B", "Tweak C", "Social", "Work", "Velmora"));
 }
 
 }  // namespace
