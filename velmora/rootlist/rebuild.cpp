@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace velmora::rootlist {
@@ -168,14 +169,19 @@ private:
         if (m_settings.tagsInPane) {
             return;
         }
-        // Rows that may go into a folder: named, not hidden, and not the one entry kept out of tags.
-        std::vector<std::pair<Entry, const std::string*>> candidates;
+        // Rows that may go into a folder, by name: not hidden, and not the one entry kept out of tags.
+        // A record names few members, so its keys are looked up here rather than every row in it.
+        std::vector<Entry> candidates;
+        std::unordered_map<std::string_view, std::vector<std::size_t>> candidatesByName;
         for (const Entry& entry : m_state.allEntries) {
             if (!entry->isGroup() && entry->name() && !hasIdentifier(*entry, kKeptOutOfTags)
                 && !m_settings.isHidden(*entry)) {
-                candidates.emplace_back(entry, &*entry->name());
+                candidatesByName[*entry->name()].push_back(candidates.size());
+                candidates.push_back(entry);
             }
         }
+        std::unordered_set<const PSSpecifier*> folded;
+        std::vector<std::size_t> members;
         for (const auto& record : m_settings.tags) {
             Entry folder = tagFolderEntry(record);
             if (m_settings.dividersHidden) {
@@ -183,14 +189,20 @@ private:
             } else {
                 m_root.addSpecifierAnimated(folder, m_settings.animate);
             }
-            for (const auto& [entry, name] : candidates) {
-                auto member = record.find(*name);
-                if (member != record.end() && member->second.boolValue()) {
-                    m_root.removeSpecifierAnimated(entry.get(), m_settings.animate);
-                    std::erase(m_keepList, entry);
+            members.clear();
+            for (const auto& [key, flag] : record) {
+                auto named = candidatesByName.find(key);
+                if (named != candidatesByName.end() && flag.boolValue()) {
+                    members.insert(members.end(), named->second.begin(), named->second.end());
                 }
             }
+            std::sort(members.begin(), members.end());
+            for (std::size_t member : members) {
+                m_root.removeSpecifierAnimated(candidates[member].get(), m_settings.animate);
+                folded.insert(candidates[member].get());
+            }
         }
+        std::erase_if(m_keepList, [&folded](const Entry& entry) { return folded.contains(entry.get()); });
     }
 
     Entry tagFolderEntry(const device::foundation::PlistDictionary& record)
