@@ -104,14 +104,21 @@ private:
             }
             return text.has_value();
         }
-        for (const auto& [markup, empty] : {std::pair<std::string_view, PlistValue>{"<true/>", true},
-                                            {"<false/>", false},
-                                            {"<dict/>", PlistDictionary{}},
-                                            {"<array/>", PlistArray{}}}) {
-            if (take(markup)) {
-                out = empty;
-                return true;
-            }
+        if (take("<true/>")) {
+            out = true;
+            return true;
+        }
+        if (take("<false/>")) {
+            out = false;
+            return true;
+        }
+        if (take("<dict/>")) {
+            out = PlistDictionary{};
+            return true;
+        }
+        if (take("<array/>")) {
+            out = PlistArray{};
+            return true;
         }
         if (depth >= kMaxPlistDepth) {
             return false;

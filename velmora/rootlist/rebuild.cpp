@@ -213,14 +213,23 @@ private:
             name = *found->second.string();
         }
         Entry folder = PSSpecifier::preferenceSpecifierNamed(name.value_or(""), &m_root, nullptr, nullptr,
-                                                             objc::objc_getClass("TagFolder"),
-                                                             device::preferences::PSLinkCell, nullptr);
+                                                             m_tagFolderClass, device::preferences::PSLinkCell,
+                                                             nullptr);
         folder->setName(name);
-        std::string iconPath = store::readString(record, store::keys::kTagIcon);
-        if (auto icon = device::uikit::UIImage::imageWithContentsOfFile(iconPath)) {
+        if (auto icon = tagIcon(store::readString(record, store::keys::kTagIcon))) {
             folder->setPropertyForKey(icon, "iconImage");
         }
         return folder;
+    }
+
+    // Tags made with the default icon all name the same file, which is read once per rebuild.
+    std::shared_ptr<device::uikit::UIImage> tagIcon(const std::string& path)
+    {
+        auto [found, added] = m_tagIcons.try_emplace(path);
+        if (added) {
+            found->second = device::uikit::UIImage::imageWithContentsOfFile(path);
+        }
+        return found->second;
     }
 
     void close()
@@ -259,6 +268,8 @@ private:
     core::SharedState& m_state;
     EntryList m_removeList;
     EntryList m_keepList;
+    objc::Class m_tagFolderClass = objc::objc_getClass("TagFolder");
+    std::unordered_map<std::string, std::shared_ptr<device::uikit::UIImage>> m_tagIcons;
 };
 
 }  // namespace

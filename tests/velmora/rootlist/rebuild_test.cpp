@@ -191,20 +191,26 @@ TEST_F(RebuildTest, TheLibraryEntryComesLastTitledByTheNameOptionOfTheInterfaceL
     EXPECT_EQ(rebuilt().back(), "Organizzatore");
 }
 
-TEST_F(RebuildTest, EachStoreAndTranslationFileIsReadOncePerRebuild)
+TEST_F(RebuildTest, EachStoreTranslationAndIconFileIsReadOncePerRebuild)
 {
+    const std::string icon = "/Library/Application Support/Velmora/defaulttagicon.png";
+    writePicture(icon);
     writeTranslations("it", {{"anim", "Animazione"}});
     writeStore(Store::Enabled, {{"Enabled", true}});
     writeStore(Store::Advanced, {{"language", "it"}, {"Animazione", true}, {"Refresh", true}});
     writeStore(Store::Hide, {{"Dividers", true}, {"Mail", true}});
-    writeStore(Store::Tag, {{"1", tag("Social", {"Music"})}, {"2", tag("Work", {"General"})}});
+    PlistDictionary social = tag("Social", {"Music"});
+    PlistDictionary work = tag("Work", {"General"});
+    social["Icon"] = icon;
+    work["Icon"] = icon;
+    writeStore(Store::Tag, {{"1", social}, {"2", work}});
     writeStore(Store::Position, {{"0", "App"}, {"1", "Wi-Fi"}});
     m_controller = rootList(hostList());
     const std::vector<std::string> files{store::storePath(Store::Enabled), store::storePath(Store::Advanced),
                                          store::storePath(Store::Hide),    store::storePath(Store::Tag),
                                          store::storePath(Store::Position), store::storePath(Store::Theme),
                                          "/Library/Application Support/Velmora/Languages/it.plist",
-                                         "/Library/Application Support/Velmora/Languages/en.plist"};
+                                         "/Library/Application Support/Velmora/Languages/en.plist", icon};
     auto& fileManager = device::foundation::FileManager::defaultManager();
     std::vector<std::size_t> before;
     for (const auto& file : files) {
@@ -217,6 +223,11 @@ TEST_F(RebuildTest, EachStoreAndTranslationFileIsReadOncePerRebuild)
     EXPECT_THAT(describe(m_controller->specifiers()),
                 ElementsAre("App", "Wi-Fi", "Wallpaper", "iCloud", "Photos", "Notes", "Developer", "Tweak A",
                             "Tweak B", "Tweak C", "Social", "Work", "Velmora"));
+    for (const char* folder : {"Social", "Work"}) {
+        auto picture = entryNamed(folder)->objectProperty<device::uikit::UIImage>("iconImage");
+        ASSERT_TRUE(picture) << folder;
+        EXPECT_EQ(picture->sourcePath(), icon);
+    }
 }
 
 }  // namespace
