@@ -65,15 +65,14 @@ private:
     {
         std::string result;
         while (m_pos < m_text.size() && m_text[m_pos] != '<') {
-            char c = m_text[m_pos];
-            // A carriage return or another control character is read by XML's own rules: libplist's.
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
-                return std::nullopt;
+            std::size_t run = m_pos;
+            while (run < m_text.size() && isPlainCharacter(m_text[run])) {
+                ++run;
             }
-            if (c != '&') {
-                result.push_back(c);
-                ++m_pos;
-                continue;
+            result.append(m_text.substr(m_pos, run - m_pos));
+            m_pos = run;
+            if (m_pos == m_text.size() || m_text[m_pos] == '<') {
+                break;
             }
             const Entity* entity = nullptr;
             for (const Entity& candidate : kEntities) {
@@ -92,6 +91,12 @@ private:
         }
         m_pos += closingTag.size();
         return result;
+    }
+
+    // A carriage return or another control character is read by XML's own rules, which are libplist's.
+    static bool isPlainCharacter(char c)
+    {
+        return c != '<' && c != '&' && (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n');
     }
 
     // Reads one value into out; false where the text strays from the plain form.
