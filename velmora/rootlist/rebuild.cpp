@@ -31,13 +31,6 @@ bool contains(const EntryList& list, const Entry& entry)
     return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-void appendUnlessPresent(EntryList& list, const Entry& entry)
-{
-    if (!contains(list, entry)) {
-        list.push_back(entry);
-    }
-}
-
 void eraseAll(EntryList& list, const EntryList& entries)
 {
     std::erase_if(list, [&entries](const Entry& entry) { return contains(entries, entry); });
@@ -140,16 +133,21 @@ private:
         if (m_settings.tags.empty()) {
             tweakList = m_state.tweakSection;
         } else {
-            EntryList inTags;
+            // A visible tweak entry stays put when some tag holds it; the others move, in their order.
+            std::unordered_set<std::string_view> tagged;
             for (const auto& record : m_settings.tags) {
-                for (const Entry& entry : m_state.tweakSection) {
-                    if (m_settings.isHidden(*entry)) {
-                        continue;
+                for (const auto& [key, flag] : record) {
+                    if (flag.boolValue()) {
+                        tagged.insert(key);
                     }
-                    appendUnlessPresent(entryFlag(record, *entry) ? inTags : tweakList, entry);
                 }
             }
-            eraseAll(tweakList, inTags);
+            EntryList inTags;
+            for (const Entry& entry : m_state.tweakSection) {
+                if (!m_settings.isHidden(*entry)) {
+                    (entry->name() && tagged.contains(*entry->name()) ? inTags : tweakList).push_back(entry);
+                }
+            }
             eraseAll(m_keepList, inTags);
         }
         for (const Entry& entry : tweakList) {
