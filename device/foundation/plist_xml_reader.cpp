@@ -27,9 +27,10 @@ public:
 
     std::optional<PlistValue> document()
     {
-        if (!take(kProlog)) {
+        if (!m_text.starts_with(kProlog)) {
             return std::nullopt;
         }
+        m_pos = kProlog.size();
         PlistValue value;
         if (!this->value(0, value) || !take("</plist>")) {
             return std::nullopt;

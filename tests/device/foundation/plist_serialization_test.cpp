@@ -241,6 +241,7 @@ TEST(PlistSerialization, DocumentsThatStrayFromThePlainFormReadAsLibplistReadsTh
           "<dict><key>a</key><integer>3</integer><key>a</key><string>x</string></dict>", "<string>x</string >"}) {
         std::string document = xmlDocument(body);
         EXPECT_EQ(parse(document), parseThroughLibplist(document)) << body;
+        EXPECT_EQ(parse(" \n" + document), parseThroughLibplist(" \n" + document)) << body;
     }
 }
 
