@@ -168,14 +168,23 @@ private:
             return;
         }
         // Rows that may go into a folder, by name: not hidden, and not the one entry kept out of tags.
-        // A record names few members, so its keys are looked up here rather than every row in it.
+        // A record names few members, so its keys are looked up here rather than every row in it. Rows
+        // of one name are chained from the first, in list order.
+        constexpr std::size_t kNone = -1;
         std::vector<Entry> candidates;
-        std::unordered_map<std::string_view, std::vector<std::size_t>> candidatesByName;
         for (const Entry& entry : m_state.allEntries) {
             if (!entry->isGroup() && entry->name() && !hasIdentifier(*entry, kKeptOutOfTags)
                 && !m_settings.isHidden(*entry)) {
-                candidatesByName[*entry->name()].push_back(candidates.size());
                 candidates.push_back(entry);
+            }
+        }
+        std::vector<std::size_t> nextOfSameName(candidates.size(), kNone);
+        std::unordered_map<std::string_view, std::size_t> firstByName;
+        firstByName.reserve(candidates.size());
+        for (std::size_t index = candidates.size(); index-- > 0;) {
+            auto [first, added] = firstByName.try_emplace(*candidates[index]->name(), index);
+            if (!added) {
+                nextOfSameName[index] = std::exchange(first->second, index);
             }
         }
         std::unordered_set<const PSSpecifier*> folded;
@@ -189,9 +198,11 @@ private:
             }
             members.clear();
             for (const auto& [key, flag] : record) {
-                auto named = candidatesByName.find(key);
-                if (named != candidatesByName.end() && flag.boolValue()) {
-                    members.insert(members.end(), named->second.begin(), named->second.end());
+                auto named = firstByName.find(key);
+                if (named != firstByName.end() && flag.boolValue()) {
+                    for (std::size_t member = named->second; member != kNone; member = nextOfSameName[member]) {
+                        members.push_back(member);
+                    }
                 }
             }
             std::sort(members.begin(), members.end());

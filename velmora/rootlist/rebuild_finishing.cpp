@@ -28,7 +28,7 @@ constexpr double kLoopInterval = 0.2;
 // A group entry directly followed by another group entry; a trailing group entry stays.
 void removeEmptyGroups(PSListController& root, bool animate)
 {
-    EntryList list = root.specifiers();
+    const EntryList& list = root.specifiers();
     EntryList marked;
     for (std::size_t i = 0; i + 1 < list.size(); ++i) {
         if (list[i]->isGroup() && list[i + 1]->isGroup()) {
@@ -84,12 +84,14 @@ void applyStoredOrder(PSListController& root, bool animate)
     root.removeContiguousSpecifiersAnimated(current, animate);
 
     std::unordered_map<std::string, Entry> firstByIdentifier;
+    firstByIdentifier.reserve(current.size());
     for (const Entry& entry : current) {
         if (auto identifier = entry->identifier()) {
             firstByIdentifier.try_emplace(*identifier, entry);
         }
     }
     std::unordered_set<const device::preferences::PSSpecifier*> placed;
+    placed.reserve(current.size());
     for (const std::string* identifier : identifiersByPlace(positions)) {
         auto found = identifier ? firstByIdentifier.find(*identifier) : firstByIdentifier.end();
         if (found == firstByIdentifier.end()) {
