@@ -165,6 +165,10 @@ TEST_F(RebuildTest, DuplicateNamesGetBlanksInOnePassAndStoresUseTheNewNames)
     writeStore(Store::Hide, {{"Mail ", true}});
     EXPECT_THAT(rebuilt(host), ElementsAre("[S0]", "Mail", "Mail", "Notes", "Mail  ", "[]", "Velmora"));
     EXPECT_EQ(entryNamed("Mail  ")->identifier(), "M4");
+
+    writeStore(Store::Hide, {});
+    writeStore(Store::Tag, {{"1", tag("Box", {"Mail"})}});
+    EXPECT_THAT(rebuilt(host), ElementsAre("[S0]", "Mail ", "Notes", "Mail  ", "[]", "Box", "[]", "Velmora"));
 }
 
 TEST_F(RebuildTest, TheLibraryEntryComesLastTitledByTheNameOptionOfTheInterfaceLanguage)
