@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <unordered_map>
 
 namespace device::foundation {
 
@@ -23,6 +24,12 @@ std::filesystem::path& rootStorage()
     return root;
 }
 
+std::unordered_map<std::string, std::size_t>& readCounts()
+{
+    static std::unordered_map<std::string, std::size_t> counts;
+    return counts;
+}
+
 bool accessible(const std::optional<std::filesystem::path>& path, int mode)
 {
     return path && ::access(path->c_str(), mode) == 0;
@@ -33,6 +40,7 @@ bool accessible(const std::optional<std::filesystem::path>& path, int mode)
 void DeviceRoot::set(std::filesystem::path root)
 {
     rootStorage() = std::move(root);
+    readCounts().clear();
 }
 
 const std::filesystem::path& DeviceRoot::get()
@@ -168,6 +176,7 @@ std::optional<std::string> FileManager::contentsAtPath(std::string_view path) co
     if (!mapped) {
         return std::nullopt;
     }
+    ++readCounts()[mapped->native()];
     FileDescriptor file(::open(mapped->c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)
@@ -199,6 +208,16 @@ std::optional<std::string> FileManager::contentsAtPath(std::string_view path) co
     }
     contents.resize(filled);
     return contents;
+}
+
+std::size_t FileManager::readCount(std::string_view path) const
+{
+    auto mapped = DeviceRoot::map(path);
+    if (!mapped) {
+        return 0;
+    }
+    auto found = readCounts().find(mapped->native());
+    return found == readCounts().end() ? 0 : found->second;
 }
 
 bool FileManager::writeAtomically(std::string_view path, std::string_view bytes) const

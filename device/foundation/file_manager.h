@@ -33,6 +33,9 @@ public:
     std::vector<std::string> contentsOfDirectoryAtPath(std::string_view path) const;
 
     std::optional<std::string> contentsAtPath(std::string_view path) const;
+    // How often contentsAtPath has tried to read the file at this path since the root was set, present
+    // or not: the file layer's own count, by which one can tell how often a file is read.
+    std::size_t readCount(std::string_view path) const;
     // Whole-file write: temporary file in the same folder, flushed, then renamed over the target.
     bool writeAtomically(std::string_view path, std::string_view bytes) const;
 };

@@ -8,7 +8,6 @@
 #include "device/foundation/property_list_file.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace velmora::core {
 
@@ -23,15 +22,17 @@ std::string translationPath(std::string_view code)
     return std::string(kResourceDirectory).append("Languages/").append(code).append(".plist");
 }
 
-bool isReadable(const std::string& path)
+std::string interfaceLanguage(const foundation::PlistDictionary& advancedStore)
 {
-    auto& files = foundation::FileManager::defaultManager();
-    return files.fileExistsAtPath(path) && files.isReadableFileAtPath(path);
+    std::string language = store::readString(advancedStore, store::keys::kLanguage);
+    const auto& supported = sharedState().supported;
+    bool isSupported = std::find(supported.begin(), supported.end(), language) != supported.end();
+    return isSupported ? language : std::string(kEnglish);
 }
 
-std::optional<std::string> lookUp(const std::string& path, std::string_view key)
+std::optional<std::string> lookUp(const std::optional<foundation::PlistDictionary>& translations,
+                                  std::string_view key)
 {
-    auto translations = foundation::dictionaryWithContentsOfFile(path);
     if (!translations) {
         return std::nullopt;
     }
@@ -42,30 +43,55 @@ std::optional<std::string> lookUp(const std::string& path, std::string_view key)
     return *found->second.string();
 }
 
-std::string interfaceLanguage()
-{
-    std::string language = store::readString(store::load(store::Store::Advanced), store::keys::kLanguage);
-    const auto& supported = sharedState().supported;
-    bool isSupported = std::find(supported.begin(), supported.end(), language) != supported.end();
-    return isSupported ? language : std::string(kEnglish);
-}
-
 }  // namespace
 
 std::string Translator(std::string_view key)
 {
-    std::string languagePath = translationPath(interfaceLanguage());
+    return Translations(store::load(store::Store::Advanced)).text(key);
+}
+
+Translations::Translations(const foundation::PlistDictionary& advancedStore)
+    : m_languagePath(translationPath(interfaceLanguage(advancedStore)))
+    , m_language(read(m_languagePath))
+{
+}
+
+Translations::File Translations::read(const std::string& path)
+{
+    auto& files = foundation::FileManager::defaultManager();
+    File file;
+    file.readable = files.fileExistsAtPath(path) && files.isReadableFileAtPath(path);
+    if (file.readable) {
+        file.contents = foundation::dictionaryWithContentsOfFile(path);
+    }
+    return file;
+}
+
+const Translations::File& Translations::english() const
+{
+    std::string englishPath = translationPath(kEnglish);
+    if (englishPath == m_languagePath) {
+        return m_language;
+    }
+    if (!m_english) {
+        m_english = read(englishPath);
+    }
+    return *m_english;
+}
+
+std::string Translations::text(std::string_view key) const
+{
     // A supported language whose file is missing falls back to English key by key.
-    std::optional<std::string> text = isReadable(languagePath) ? lookUp(languagePath, key) : std::nullopt;
+    std::optional<std::string> text = lookUp(m_language.contents, key);
     if (text && !text->empty()) {
         return *text;
     }
-    std::string englishPath = translationPath(kEnglish);
-    if (!isReadable(englishPath)) {
+    const File& english = this->english();
+    if (!english.readable) {
         return text.value_or(std::string(kNoTranslation));
     }
-    std::optional<std::string> english = lookUp(englishPath, key);
-    return english && !english->empty() ? *english : std::string(kNoTranslation);
+    std::optional<std::string> inEnglish = lookUp(english.contents, key);
+    return inEnglish && !inEnglish->empty() ? *inEnglish : std::string(kNoTranslation);
 }
 
 }  // namespace velmora::core

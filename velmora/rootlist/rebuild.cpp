@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace velmora::rootlist {
@@ -28,13 +29,6 @@ constexpr int kTweakSectionCount = 6;
 bool contains(const EntryList& list, const Entry& entry)
 {
     return std::find(list.begin(), list.end(), entry) != list.end();
-}
-
-void appendUnlessPresent(EntryList& list, const Entry& entry)
-{
-    if (!contains(list, entry)) {
-        list.push_back(entry);
-    }
 }
 
 void eraseAll(EntryList& list, const EntryList& entries)
@@ -139,16 +133,21 @@ private:
         if (m_settings.tags.empty()) {
             tweakList = m_state.tweakSection;
         } else {
-            EntryList inTags;
+            // A visible tweak entry stays put when some tag holds it; the others move, in their order.
+            std::unordered_set<std::string_view> tagged;
             for (const auto& record : m_settings.tags) {
-                for (const Entry& entry : m_state.tweakSection) {
-                    if (m_settings.isHidden(*entry)) {
-                        continue;
+                for (const auto& [key, flag] : record) {
+                    if (flag.boolValue()) {
+                        tagged.insert(key);
                     }
-                    appendUnlessPresent(entryFlag(record, *entry) ? inTags : tweakList, entry);
                 }
             }
-            eraseAll(tweakList, inTags);
+            EntryList inTags;
+            for (const Entry& entry : m_state.tweakSection) {
+                if (!m_settings.isHidden(*entry)) {
+                    (entry->name() && tagged.contains(*entry->name()) ? inTags : tweakList).push_back(entry);
+                }
+            }
             eraseAll(m_keepList, inTags);
         }
         for (const Entry& entry : tweakList) {
@@ -168,14 +167,28 @@ private:
         if (m_settings.tagsInPane) {
             return;
         }
-        // Rows that may go into a folder: named, not hidden, and not the one entry kept out of tags.
-        std::vector<std::pair<Entry, const std::string*>> candidates;
+        // Rows that may go into a folder, by name: not hidden, and not the one entry kept out of tags.
+        // A record names few members, so its keys are looked up here rather than every row in it. Rows
+        // of one name are chained from the first, in list order.
+        constexpr std::size_t kNone = -1;
+        std::vector<Entry> candidates;
         for (const Entry& entry : m_state.allEntries) {
             if (!entry->isGroup() && entry->name() && !hasIdentifier(*entry, kKeptOutOfTags)
                 && !m_settings.isHidden(*entry)) {
-                candidates.emplace_back(entry, &*entry->name());
+                candidates.push_back(entry);
             }
         }
+        std::vector<std::size_t> nextOfSameName(candidates.size(), kNone);
+        std::unordered_map<std::string_view, std::size_t> firstByName;
+        firstByName.reserve(candidates.size());
+        for (std::size_t index = candidates.size(); index-- > 0;) {
+            auto [first, added] = firstByName.try_emplace(*candidates[index]->name(), index);
+            if (!added) {
+                nextOfSameName[index] = std::exchange(first->second, index);
+            }
+        }
+        std::unordered_set<const PSSpecifier*> folded;
+        std::vector<std::size_t> members;
         for (const auto& record : m_settings.tags) {
             Entry folder = tagFolderEntry(record);
             if (m_settings.dividersHidden) {
@@ -183,14 +196,22 @@ private:
             } else {
                 m_root.addSpecifierAnimated(folder, m_settings.animate);
             }
-            for (const auto& [entry, name] : candidates) {
-                auto member = record.find(*name);
-                if (member != record.end() && member->second.boolValue()) {
-                    m_root.removeSpecifierAnimated(entry.get(), m_settings.animate);
-                    std::erase(m_keepList, entry);
+            members.clear();
+            for (const auto& [key, flag] : record) {
+                auto named = firstByName.find(key);
+                if (named != firstByName.end() && flag.boolValue()) {
+                    for (std::size_t member = named->second; member != kNone; member = nextOfSameName[member]) {
+                        members.push_back(member);
+                    }
                 }
             }
+            std::sort(members.begin(), members.end());
+            for (std::size_t member : members) {
+                m_root.removeSpecifierAnimated(candidates[member].get(), m_settings.animate);
+                folded.insert(candidates[member].get());
+            }
         }
+        std::erase_if(m_keepList, [&folded](const Entry& entry) { return folded.contains(entry.get()); });
     }
 
     Entry tagFolderEntry(const device::foundation::PlistDictionary& record)
@@ -201,14 +222,23 @@ private:
             name = *found->second.string();
         }
         Entry folder = PSSpecifier::preferenceSpecifierNamed(name.value_or(""), &m_root, nullptr, nullptr,
-                                                             objc::objc_getClass("TagFolder"),
-                                                             device::preferences::PSLinkCell, nullptr);
+                                                             m_tagFolderClass, device::preferences::PSLinkCell,
+                                                             nullptr);
         folder->setName(name);
-        std::string iconPath = store::readString(record, store::keys::kTagIcon);
-        if (auto icon = device::uikit::UIImage::imageWithContentsOfFile(iconPath)) {
+        if (auto icon = tagIcon(store::readString(record, store::keys::kTagIcon))) {
             folder->setPropertyForKey(icon, "iconImage");
         }
         return folder;
+    }
+
+    // Tags made with the default icon all name the same file, which is read once per rebuild.
+    std::shared_ptr<device::uikit::UIImage> tagIcon(const std::string& path)
+    {
+        auto [found, added] = m_tagIcons.try_emplace(path);
+        if (added) {
+            found->second = device::uikit::UIImage::imageWithContentsOfFile(path);
+        }
+        return found->second;
     }
 
     void close()
@@ -247,6 +277,8 @@ private:
     core::SharedState& m_state;
     EntryList m_removeList;
     EntryList m_keepList;
+    objc::Class m_tagFolderClass = objc::objc_getClass("TagFolder");
+    std::unordered_map<std::string, std::shared_ptr<device::uikit::UIImage>> m_tagIcons;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace velmora::rootlist {
@@ -27,7 +28,7 @@ constexpr double kLoopInterval = 0.2;
 // A group entry directly followed by another group entry; a trailing group entry stays.
 void removeEmptyGroups(PSListController& root, bool animate)
 {
-    EntryList list = root.specifiers();
+    const EntryList& list = root.specifiers();
     EntryList marked;
     for (std::size_t i = 0; i + 1 < list.size(); ++i) {
         if (list[i]->isGroup() && list[i + 1]->isGroup()) {
@@ -39,6 +40,39 @@ void removeEmptyGroups(PSListController& root, bool animate)
     }
 }
 
+// The number a key of an order file stands for when it is exactly the decimal key of a place below
+// count; any other key is never looked up.
+std::optional<std::size_t> placeOfKey(std::string_view key, std::size_t count)
+{
+    if (key.empty() || (key.size() > 1 && key.front() == '0')) {
+        return std::nullopt;
+    }
+    std::size_t place = 0;
+    for (char digit : key) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        place = place * 10 + static_cast<std::size_t>(digit - '0');
+        if (place >= count) {
+            return std::nullopt;
+        }
+    }
+    return place;
+}
+
+// The identifiers of an order file by place, "0" to the number of keys less one, from one walk over
+// its keys; a place without a string holds none.
+std::vector<const std::string*> identifiersByPlace(const store::PlistDictionary& positions)
+{
+    std::vector<const std::string*> identifiers(positions.size(), nullptr);
+    for (const auto& [key, value] : positions) {
+        if (auto place = placeOfKey(key, identifiers.size())) {
+            identifiers[*place] = value.string();
+        }
+    }
+    return identifiers;
+}
+
 void applyStoredOrder(PSListController& root, bool animate)
 {
     std::string positionPath = store::storePath(store::Store::Position);
@@ -46,31 +80,29 @@ void applyStoredOrder(PSListController& root, bool animate)
         return;
     }
     EntryList current = root.specifiers();
-    EntryList remaining = current;
     auto positions = store::load(positionPath);
     root.removeContiguousSpecifiersAnimated(current, animate);
 
     std::unordered_map<std::string, Entry> firstByIdentifier;
+    firstByIdentifier.reserve(current.size());
     for (const Entry& entry : current) {
         if (auto identifier = entry->identifier()) {
             firstByIdentifier.try_emplace(*identifier, entry);
         }
     }
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        auto place = positions.find(store::decimalKey(static_cast<long>(i)));
-        if (place == positions.end() || !place->second.isString()) {
-            continue;
-        }
-        auto found = firstByIdentifier.find(*place->second.string());
+    std::unordered_set<const device::preferences::PSSpecifier*> placed;
+    placed.reserve(current.size());
+    for (const std::string* identifier : identifiersByPlace(positions)) {
+        auto found = identifier ? firstByIdentifier.find(*identifier) : firstByIdentifier.end();
         if (found == firstByIdentifier.end()) {
             continue;
         }
         root.addSpecifierAnimated(found->second, animate);
-        std::erase(remaining, found->second);
+        placed.insert(found->second.get());
     }
     // Group entries the stored order does not name are dropped.
-    for (const Entry& entry : remaining) {
-        if (!entry->isGroup()) {
+    for (const Entry& entry : current) {
+        if (!entry->isGroup() && !placed.contains(entry.get())) {
             root.addSpecifierAnimated(entry, animate);
         }
     }

@@ -11,16 +11,17 @@ RebuildSettings RebuildSettings::read()
 {
     using namespace store;
     PlistDictionary advanced = load(Store::Advanced);
+    core::Translations translations(advanced);
     RebuildSettings settings;
     settings.masterSwitch = readBool(load(Store::Enabled), keys::kEnabled);
     settings.hideStore = load(Store::Hide);
-    settings.dividersHidden = readBool(settings.hideStore, core::Translator(options::kDividers));
-    settings.tweaksInPane = advancedOption(advanced, options::kTweaksInPane);
-    settings.tagsInPane = advancedOption(advanced, options::kTagsInPane);
-    settings.animate = advancedOption(advanced, options::kAnimate);
-    settings.pullToRefresh = advancedOption(advanced, options::kPullToRefresh);
-    settings.swipeCells = advancedOption(advanced, options::kSwipeCells);
-    settings.entryTitle = advancedOptionText(advanced, options::kEntryTitle);
+    settings.dividersHidden = readBool(settings.hideStore, translations.text(options::kDividers));
+    settings.tweaksInPane = advancedOption(advanced, translations, options::kTweaksInPane);
+    settings.tagsInPane = advancedOption(advanced, translations, options::kTagsInPane);
+    settings.animate = advancedOption(advanced, translations, options::kAnimate);
+    settings.pullToRefresh = advancedOption(advanced, translations, options::kPullToRefresh);
+    settings.swipeCells = advancedOption(advanced, translations, options::kSwipeCells);
+    settings.entryTitle = advancedOptionText(advanced, translations, options::kEntryTitle);
     settings.tags = tagRecords(load(Store::Tag));
     return settings;
 }

@@ -58,10 +58,11 @@ bool sameCells(const std::vector<std::weak_ptr<objc::Object>>& seen, const std::
     return std::ranges::equal(seen, now, [](const auto& earlier, const auto* cell) { return earlier.lock().get() == cell; });
 }
 
-// The buttons' backgrounds, read once for every cell that one tick equips.
+// The buttons' backgrounds and the hide button's title, read once for every cell that one tick equips.
 struct SwipePatterns {
     std::shared_ptr<uikit::UIImage> more = core::themedIcon("pattern1");
     std::shared_ptr<uikit::UIImage> hide = core::themedIcon("pattern");
+    std::string hideTitle = core::Translator("hidez");
 };
 
 std::shared_ptr<uikit::UIButton> swipeButton(uikit::CGRect frame, long tag, std::string title,
@@ -113,7 +114,7 @@ void installSwipeParts(objc::id controller, uikit::UITableViewCell& cell, const 
     double height = cell.frame().height();
     auto more = swipeButton(uikit::CGRectMake(width, 0, kButtonWidth, height), kMoreButtonTag, "More", patterns.more);
     auto hide = swipeButton(uikit::CGRectMake(width + kButtonWidth, 0, kButtonWidth, height), kHideButtonTag,
-                            core::Translator("hidez"), patterns.hide);
+                            patterns.hideTitle, patterns.hide);
     scroller->addSubview(more);
     scroller->addSubview(hide);
     auto pan = uikit::UIPanGestureRecognizer::initWithTargetAction(controller, objc::sel_registerName("Swipe:"));

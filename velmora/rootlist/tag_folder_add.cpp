@@ -41,7 +41,10 @@ void TagFolder::Edit()
 // Membership is stored under the entry's name, as every reader of the tag's record expects.
 PlistValue TagFolder::isSpecifierInFolder(PSSpecifier* row)
 {
-    return store::memberFlag(title(), row->nameOrEmpty()).value_or(PlistValue());
+    if (auto flag = store::memberFlag(title(), row->nameOrEmpty())) {
+        return *flag;
+    }
+    return PlistValue();
 }
 
 void TagFolder::setFolderSpecifierValueForSpecifier(PlistValue value, PSSpecifier* row)

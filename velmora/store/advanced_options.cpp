@@ -1,13 +1,12 @@
 #include "velmora/store/advanced_options.h"
 
-#include "velmora/core/translator.h"
 #include "velmora/store/store.h"
 
 namespace velmora::store {
 
 bool advancedOption(const PlistDictionary& advanced, std::string_view optionName)
 {
-    return readBool(advanced, core::Translator(optionName));
+    return advancedOption(advanced, core::Translations(advanced), optionName);
 }
 
 bool advancedOption(std::string_view optionName)
@@ -17,7 +16,19 @@ bool advancedOption(std::string_view optionName)
 
 std::string advancedOptionText(const PlistDictionary& advanced, std::string_view optionName)
 {
-    return readString(advanced, core::Translator(optionName));
+    return advancedOptionText(advanced, core::Translations(advanced), optionName);
+}
+
+bool advancedOption(const PlistDictionary& advanced, const core::Translations& translations,
+                    std::string_view optionName)
+{
+    return readBool(advanced, translations.text(optionName));
+}
+
+std::string advancedOptionText(const PlistDictionary& advanced, const core::Translations& translations,
+                               std::string_view optionName)
+{
+    return readString(advanced, translations.text(optionName));
 }
 
 }  // namespace velmora::store

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "velmora/core/translator.h"
+
 #include "device/foundation/plist_value.h"
 
 #include <string>
@@ -13,5 +15,11 @@ bool advancedOption(const device::foundation::PlistDictionary& advanced, std::st
 // Read afresh from the store.
 bool advancedOption(std::string_view optionName);
 std::string advancedOptionText(const device::foundation::PlistDictionary& advanced, std::string_view optionName);
+
+// The same readings for a caller that reads several options at once, with the translations read once.
+bool advancedOption(const device::foundation::PlistDictionary& advanced, const core::Translations& translations,
+                    std::string_view optionName);
+std::string advancedOptionText(const device::foundation::PlistDictionary& advanced,
+                               const core::Translations& translations, std::string_view optionName);
 
 }  // namespace velmora::store

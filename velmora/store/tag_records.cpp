@@ -6,14 +6,19 @@ namespace velmora::store {
 
 std::vector<PlistDictionary> tagRecords(const PlistDictionary& tagStore)
 {
+    return tagRecords(PlistDictionary(tagStore));
+}
+
+std::vector<PlistDictionary> tagRecords(PlistDictionary&& tagStore)
+{
     std::vector<PlistDictionary> records;
     for (long number = 1;; ++number) {
         auto found = tagStore.find(decimalKey(number));
         if (found == tagStore.end()) {
             return records;
         }
-        const PlistDictionary* record = found->second.dictionary();
-        records.push_back(record ? *record : PlistDictionary{});
+        PlistDictionary* record = found->second.dictionary();
+        records.push_back(record ? std::move(*record) : PlistDictionary{});
     }
 }
 

@@ -145,6 +145,22 @@ TEST_F(FileManagerTest, ContentsAtPath)
     EXPECT_FALSE(m_files.contentsAtPath("/data/over-cap"));
 }
 
+TEST_F(FileManagerTest, ReadsAreCountedPerFileWhateverTheSpellingUntilTheRootIsSetAgain)
+{
+    writeHostFile(m_root / "/data/a.plist", "a");
+    m_files.contentsAtPath("/data/a.plist");
+    m_files.contentsAtPath("/data/./x/../a.plist");
+    m_files.contentsAtPath("/data/missing");
+    m_files.fileExistsAtPath("/data/a.plist");
+    EXPECT_EQ(m_files.readCount("/data/a.plist"), 2u);
+    EXPECT_EQ(m_files.readCount("/data/missing"), 1u);
+    EXPECT_EQ(m_files.readCount("/data/other"), 0u);
+    EXPECT_EQ(m_files.readCount("/../escape"), 0u);
+
+    DeviceRoot::set(m_root.path());
+    EXPECT_EQ(m_files.readCount("/data/a.plist"), 0u);
+}
+
 TEST_F(FileManagerTest, ExistenceAndAccessQueries)
 {
     writeHostFile(m_root / "/folder/file.txt", "x");

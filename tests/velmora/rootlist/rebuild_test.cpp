@@ -2,6 +2,7 @@
 
 #include "velmora/core/shared_state.h"
 
+#include "device/foundation/file_manager.h"
 #include "device/objc/message.h"
 #include "device/uikit/image.h"
 
@@ -164,6 +165,10 @@ TEST_F(RebuildTest, DuplicateNamesGetBlanksInOnePassAndStoresUseTheNewNames)
     writeStore(Store::Hide, {{"Mail ", true}});
     EXPECT_THAT(rebuilt(host), ElementsAre("[S0]", "Mail", "Mail", "Notes", "Mail  ", "[]", "Velmora"));
     EXPECT_EQ(entryNamed("Mail  ")->identifier(), "M4");
+
+    writeStore(Store::Hide, {});
+    writeStore(Store::Tag, {{"1", tag("Box", {"Mail"})}});
+    EXPECT_THAT(rebuilt(host), ElementsAre("[S0]", "Mail ", "Notes", "Mail  ", "[]", "Box", "[]", "Velmora"));
 }
 
 TEST_F(RebuildTest, TheLibraryEntryComesLastTitledByTheNameOptionOfTheInterfaceLanguage)
@@ -188,6 +193,45 @@ TEST_F(RebuildTest, TheLibraryEntryComesLastTitledByTheNameOptionOfTheInterfaceL
     EXPECT_EQ(rebuilt().back(), "Velmora");
     writeStore(Store::Advanced, {{"language", "it"}, {"Nome", "Organizzatore"}});
     EXPECT_EQ(rebuilt().back(), "Organizzatore");
+}
+
+TEST_F(RebuildTest, EachStoreTranslationAndIconFileIsReadOncePerRebuild)
+{
+    const std::string icon = "/Library/Application Support/Velmora/defaulttagicon.png";
+    writePicture(icon);
+    writeTranslations("it", {{"anim", "Animazione"}});
+    writeStore(Store::Enabled, {{"Enabled", true}});
+    writeStore(Store::Advanced, {{"language", "it"}, {"Animazione", true}, {"Refresh", true}});
+    writeStore(Store::Hide, {{"Dividers", true}, {"Mail", true}});
+    PlistDictionary social = tag("Social", {"Music"});
+    PlistDictionary work = tag("Work", {"General"});
+    social["Icon"] = icon;
+    work["Icon"] = icon;
+    writeStore(Store::Tag, {{"1", social}, {"2", work}});
+    writeStore(Store::Position, {{"0", "App"}, {"1", "Wi-Fi"}});
+    m_controller = rootList(hostList());
+    const std::vector<std::string> files{store::storePath(Store::Enabled), store::storePath(Store::Advanced),
+                                         store::storePath(Store::Hide),    store::storePath(Store::Tag),
+                                         store::storePath(Store::Position), store::storePath(Store::Theme),
+                                         "/Library/Application Support/Velmora/Languages/it.plist",
+                                         "/Library/Application Support/Velmora/Languages/en.plist", icon};
+    auto& fileManager = device::foundation::FileManager::defaultManager();
+    std::vector<std::size_t> before;
+    for (const auto& file : files) {
+        before.push_back(fileManager.readCount(file));
+    }
+    objc::msgSend<void>(m_controller.get(), "reloadSpecifiers");
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(fileManager.readCount(files[i]) - before[i], 1u) << files[i];
+    }
+    EXPECT_THAT(describe(m_controller->specifiers()),
+                ElementsAre("App", "Wi-Fi", "Wallpaper", "iCloud", "Photos", "Notes", "Developer", "Tweak A",
+                            "Tweak B", "Tweak C", "Social", "Work", "Velmora"));
+    for (const char* folder : {"Social", "Work"}) {
+        auto picture = entryNamed(folder)->objectProperty<device::uikit::UIImage>("iconImage");
+        ASSERT_TRUE(picture) << folder;
+        EXPECT_EQ(picture->sourcePath(), icon);
+    }
 }
 
 }  // namespace
