@@ -1,7 +1,5 @@
 #include "device/foundation/plist_serialization.h"
 
-#include "device/foundation/plist_xml_reader.h"
-
 #include <plist/plist.h>
 
 #include <algorithm>
@@ -469,13 +467,7 @@ plist_t toNode(const PlistValue& value)
 
 std::optional<PlistValue> parsePlist(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.empty() || bytes.size() > kMaxPlistBytes) {
-        return std::nullopt;
-    }
-    if (auto plain = readPlainXmlPlist(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-        return plain;
-    }
-    if (!nestingWithinLimits(bytes)) {
+    if (bytes.empty() || bytes.size() > kMaxPlistBytes || !nestingWithinLimits(bytes)) {
         return std::nullopt;
     }
     plist_t parsed = nullptr;

@@ -197,54 +197,6 @@ TEST(PlistSerialization, ReadsHandWrittenXml)
                                                   {"g", "<array>"}}));
 }
 
-// Stores are read without libplist when they are in the plain form it writes; a comment after the
-// prolog leaves a document to libplist, so both readings of the same text can be compared.
-std::optional<PlistValue> parseThroughLibplist(std::string text)
-{
-    text.insert(text.find("<plist"), "<!-- x -->\n");
-    return parse(text);
-}
-
-TEST(PlistSerialization, PlainStoresReadAsLibplistReadsThem)
-{
-    const std::vector<std::string> texts{"", " lead and trail  ", "tab\there", "line\nbreak", "Photos & Camera",
-                                         "a < b > c", "\"quoted\" 'single'", "&amp; literally", "Caf\xc3\xa9 \xe5\x90\x8d",
-                                         "odd \xff byte", "]]> end", "<!-- not a comment -->"};
-    PlistDictionary nested;
-    PlistArray array;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        nested[texts[i]] = i % 2 == 0;
-        array.push_back(texts[i]);
-    }
-    PlistDictionary store{{"nested", nested}, {"array", array}, {"empty", PlistDictionary{}}, {"none", PlistArray{}}};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        store[std::to_string(i)] = texts[i];
-    }
-    const PlistValue values[] = {store, nested, array, "top", true, PlistDictionary{}, PlistDictionary{{"", ""}}};
-    for (const PlistValue& value : values) {
-        std::string xml = serializePlistXml(value);
-        auto plain = parse(xml);
-        auto throughLibplist = parseThroughLibplist(xml);
-        ASSERT_TRUE(plain) << xml;
-        ASSERT_TRUE(throughLibplist) << xml;
-        EXPECT_EQ(*plain, *throughLibplist) << xml;
-        EXPECT_EQ(*plain, value) << xml;
-    }
-}
-
-TEST(PlistSerialization, DocumentsThatStrayFromThePlainFormReadAsLibplistReadsThem)
-{
-    for (std::string_view body :
-         {"<dict><key>a</key><string>x</string>", "<dict><key>a</key></dict>", "<dict><key>a</key><string>x</dict>",
-          "<dict><key>a</key><true/><true/></dict>", "<array><string>x</string>", "<dict><key>a&b</key><true/></dict>",
-          "<dict><key>a</key><string>x&#65;\r\n</string></dict>", "<dict><key>a</key><true/></dict><dict/>",
-          "<dict><key>a</key><integer>3</integer><key>a</key><string>x</string></dict>", "<string>x</string >"}) {
-        std::string document = xmlDocument(body);
-        EXPECT_EQ(parse(document), parseThroughLibplist(document)) << body;
-        EXPECT_EQ(parse(" \n" + document), parseThroughLibplist(" \n" + document)) << body;
-    }
-}
-
 TEST(PlistSerialization, ReadsBinaryPlists)
 {
     plist_t root = plist_new_dict();
