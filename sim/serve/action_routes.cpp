@@ -57,7 +57,7 @@ void addActionRoutes(httplib::Server& server, DeviceThread& device)
 {
     server.Post("/touch", action(readTouch, [&device](const TouchRequest& touch, httplib::Response& response) {
                     replyChange(response, device, device.call(Screen::Moves, [touch](DeviceSession& session) {
-                        return session.touch(touch.phase, touch.point);
+                        return session.touch(touch.phase, touch.points);
                     }));
                 }));
 

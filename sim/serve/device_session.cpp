@@ -6,7 +6,10 @@
 #include "sim/device_boot.h"
 
 #include "device/foundation/language_code.h"
+#include "device/foundation/run_loop.h"
 #include "device/foundation/user_defaults.h"
+#include "device/render/screen_json.h"
+#include "device/render/screen_text.h"
 #include "device/render/view_raster.h"
 #include "device/uikit/application.h"
 #include "device/uikit/keyboard.h"
@@ -20,6 +23,11 @@ namespace sim::serve {
 namespace {
 
 const std::string kNoFocus = "no text field has the focus";
+
+nlohmann::ordered_json frameJson(const device::uikit::CGRect& frame)
+{
+    return {{"x", frame.origin.x}, {"y", frame.origin.y}, {"width", frame.size.width}, {"height", frame.size.height}};
+}
 
 }  // namespace
 
@@ -105,22 +113,26 @@ std::string DeviceSession::takeOutput()
     return text;
 }
 
-std::optional<std::string> DeviceSession::touch(TouchPhase phase, device::uikit::CGPoint point)
+std::optional<std::string> DeviceSession::touch(TouchPhase phase, const std::vector<device::uikit::CGPoint>& points)
 {
     auto size = running().profile().screenSize;
-    if (!(point.x >= 0 && point.x <= size.width && point.y >= 0 && point.y <= size.height)) {
-        return "the point (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ") is off the "
-               + std::to_string(static_cast<int>(size.width)) + "×" + std::to_string(static_cast<int>(size.height))
-               + " screen";
+    for (const auto& point : points) {
+        if (!(point.x >= 0 && point.x <= size.width && point.y >= 0 && point.y <= size.height)) {
+            return "the point (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ") is off the "
+                   + std::to_string(static_cast<int>(size.width)) + "×" + std::to_string(static_cast<int>(size.height))
+                   + " screen";
+        }
     }
     if (phase == TouchPhase::Down) {
-        m_finger->press(point);
+        m_finger->press(points.front());
         return std::nullopt;
     }
     if (!m_finger->isTouching()) {
         return std::string("no finger is on the screen");
     }
-    m_finger->move(point);
+    for (const auto& point : points) {
+        m_finger->move(point);
+    }
     if (phase == TouchPhase::Up) {
         m_finger->release();
     }
@@ -217,6 +229,11 @@ std::optional<std::string> DeviceSession::setLanguage(const std::string& code)
     return std::nullopt;
 }
 
+bool DeviceSession::isWaitingOnClock() const
+{
+    return m_device && device::foundation::RunLoop::main().pendingCount() > 0;
+}
+
 void DeviceSession::advanceFrame()
 {
     running().advance(device::uikit::Touchscreen::kFrameSeconds);
@@ -266,6 +283,14 @@ nlohmann::ordered_json DeviceSession::state()
             {"library", !m_options.noLibrary}};
 }
 
+nlohmann::ordered_json DeviceSession::screen()
+{
+    running();
+    auto description = m_simulator->screen();
+    return {{"screen", device::render::screenToJson(description)},
+            {"text", device::render::ScreenText(description).str()}};
+}
+
 nlohmann::ordered_json DeviceSession::targets()
 {
     running();
@@ -274,13 +299,12 @@ nlohmann::ordered_json DeviceSession::targets()
         if (!target.inView) {
             continue;
         }
-        auto frame = target.view->frameInWindow();
-        list.push_back({{"text", target.text},
-                        {"x", frame.origin.x},
-                        {"y", frame.origin.y},
-                        {"width", frame.size.width},
-                        {"height", frame.size.height},
-                        {"row", target.row != nullptr}});
+        auto described = frameJson(target.view->frameInWindow());
+        described["text"] = target.text;
+        if (target.row) {
+            described["row"] = frameJson(target.row->frameInWindow());
+        }
+        list.push_back(std::move(described));
     }
     return list;
 }

@@ -16,6 +16,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace sim::serve {
 
@@ -42,8 +43,9 @@ public:
     // then everything but a switch or a reset throws.
     bool hasDevice() const { return m_device != nullptr; }
 
-    // The finger at a point of the screen, in points; an error when the point is off the screen.
-    std::optional<std::string> touch(TouchPhase phase, device::uikit::CGPoint point);
+    // The finger at points of the screen, in points, one frame each; an error when one is off the
+    // screen. A down or an up has one point.
+    std::optional<std::string> touch(TouchPhase phase, const std::vector<device::uikit::CGPoint>& points);
     bool isTouching() const { return m_finger && m_finger->isTouching(); }
     std::optional<std::string> key(Key key, const std::string& text);
     // One console line, which may hold several commands separated by ";", run as a script runs them.
@@ -55,6 +57,9 @@ public:
     std::optional<std::string> reset();
     std::optional<std::string> setLanguage(const std::string& code);
 
+    // Something waits on the clock: an animation, a delayed call or a timer. When nothing does, time
+    // passing changes nothing on screen.
+    bool isWaitingOnClock() const;
     // One frame of device time, as the screen refreshes.
     void advanceFrame();
     device::graphics::Bitmap render();
@@ -63,7 +68,9 @@ public:
     nlohmann::ordered_json stores();
     // The device: its profile name, screen size in points and scale, language and root.
     nlohmann::ordered_json state();
-    // What a finger can aim at by its text, with its frame on screen in points.
+    // The screen as `dump` describes it, with its text as `show` prints it.
+    nlohmann::ordered_json screen();
+    // What a finger can aim at by its text, with its frame on screen in points (and its row's).
     nlohmann::ordered_json targets();
     // What the device printed outside a console command: the warnings of a boot.
     std::string takeOutput();

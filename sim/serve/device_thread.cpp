@@ -63,6 +63,25 @@ void DeviceThread::afterWork(Screen screen)
     if (screen == Screen::Moves) {
         publishIfChanged();
         m_settleFrames = kSettleFrames;
+        m_settled = false;
+    }
+}
+
+// A frame of device time. Once nothing waits on the clock the rest of the second would change
+// nothing, so it is skipped, and so is drawing a frame that nothing could have moved.
+void DeviceThread::tick()
+{
+    bool waiting = m_session->isWaitingOnClock();
+    if (!waiting && !m_session->isTouching()) {
+        m_settleFrames = 0;
+        return;
+    }
+    m_session->advanceFrame();
+    if (m_settleFrames > 0 && !m_session->isTouching()) {
+        --m_settleFrames;
+    }
+    if (waiting) {
+        publishIfChanged();
     }
 }
 
@@ -93,12 +112,9 @@ void DeviceThread::loop()
         if (work) {
             work();
         } else {
-            m_session->advanceFrame();
-            if (m_settleFrames > 0 && !m_session->isTouching()) {
-                --m_settleFrames;
-            }
-            publishIfChanged();
+            tick();
         }
+        m_settled = m_settleFrames == 0 && !m_session->isTouching();
         nextTick = Clock::now() + kFrameInterval;
     }
     // The device goes down on the thread it lived on.

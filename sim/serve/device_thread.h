@@ -3,6 +3,7 @@
 #include "sim/serve/device_session.h"
 #include "sim/serve/frame_store.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -56,17 +57,21 @@ public:
 
     // The number of the latest frame published.
     std::uint64_t frameNumber() const { return m_frames.latest().number; }
+    // No finger is down and the second after the last action has passed: the screen is still.
+    bool isSettled() const { return m_settled; }
 
 private:
     void post(std::function<void()> work);
     void afterWork(Screen screen);
     void loop();
+    void tick();
     void publishIfChanged();
 
     std::unique_ptr<DeviceSession> m_session;
     FrameStore& m_frames;
     std::vector<std::uint8_t> m_shown;
     int m_settleFrames = 0;
+    std::atomic<bool> m_settled = false;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -12,6 +12,7 @@ using Json = nlohmann::json;
 
 constexpr std::size_t kLongestText = 1000;
 constexpr std::size_t kLongestLine = 4000;
+constexpr std::size_t kMostPoints = 200;
 
 // What is wrong with a body, thrown by the readers of its fields and answered by readBody.
 struct BadBody {
@@ -62,8 +63,22 @@ auto readBody(std::string_view body, Reader read) -> Read<decltype(read(Json()))
 Read<TouchRequest> readTouch(std::string_view body)
 {
     return readBody(body, [](const Json& json) {
-        TouchRequest touch{TouchPhase::Down, {numberField(json, "x"), numberField(json, "y")}};
+        TouchRequest touch;
         std::string phase = stringField(json, "phase");
+        auto points = json.find("points");
+        if (phase == "move" && points != json.end()) {
+            if (!points->is_array() || points->empty() || points->size() > kMostPoints) {
+                throw BadBody{"\"points\" is a list of 1 to " + std::to_string(kMostPoints) + " points"};
+            }
+            for (const Json& point : *points) {
+                if (!point.is_object()) {
+                    throw BadBody{"each of \"points\" is an object with \"x\" and \"y\""};
+                }
+                touch.points.push_back({numberField(point, "x"), numberField(point, "y")});
+            }
+        } else {
+            touch.points.push_back({numberField(json, "x"), numberField(json, "y")});
+        }
         if (phase == "move") {
             touch.phase = TouchPhase::Move;
         } else if (phase == "up") {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace sim::serve {
 
@@ -15,10 +16,12 @@ namespace sim::serve {
 template <typename Request>
 using Read = std::variant<Request, std::string>;
 
-// {"phase": "down"|"move"|"up", "x": points, "y": points}
+// {"phase": "down"|"move"|"up", "x": points, "y": points}; a move may carry the points the finger
+// passed through instead, {"phase": "move", "points": [{"x": .., "y": ..}, ...]}, so that a page
+// whose requests fall behind the finger sends them together rather than drop them.
 struct TouchRequest {
     TouchPhase phase = TouchPhase::Down;
-    device::uikit::CGPoint point;
+    std::vector<device::uikit::CGPoint> points;
 };
 Read<TouchRequest> readTouch(std::string_view body);
 

@@ -78,7 +78,12 @@ void addViewRoutes(httplib::Server& server, DeviceThread& device, const FrameSto
                             "attachment; filename=\"velmora-" + name + "-" + std::to_string(frame.number) + ".png\"");
     });
 
-    server.Get("/state", described(device, [](DeviceSession& session) { return session.state(); }));
+    server.Get("/state", [&device](const httplib::Request&, httplib::Response& response) {
+        auto state = device.call(Screen::Still, [](DeviceSession& session) { return session.state(); });
+        state["settled"] = device.isSettled();
+        replyJson(response, state);
+    });
+    server.Get("/screen", described(device, [](DeviceSession& session) { return session.screen(); }));
     server.Get("/stores", described(device, [](DeviceSession& session) { return session.stores(); }));
     server.Get("/targets", described(device, [](DeviceSession& session) { return session.targets(); }));
 }

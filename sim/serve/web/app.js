@@ -81,6 +81,8 @@ async function loadState() {
 
 // ---- what the finger and the keyboard do, sent one after another in the order they happened
 
+// As many as the server takes in one request.
+const MOST_POINTS_A_MOVE = 200;
 let actions = Promise.resolve();
 let waitingMove = null;
 
@@ -90,17 +92,18 @@ function enqueue(send) {
 }
 
 function touch(phase, point) {
-  // Moves that pile up while the device is busy are merged into the latest; downs and ups never are.
+  // Moves that pile up while the device is busy go together in one request, every point kept; downs
+  // and ups go on their own.
   if (phase === "move") {
-    if (waitingMove) {
-      waitingMove.point = point;
+    if (waitingMove && waitingMove.points.length < MOST_POINTS_A_MOVE) {
+      waitingMove.points.push(point);
       return;
     }
-    waitingMove = { point };
+    waitingMove = { points: [point] };
     const move = waitingMove;
     enqueue(() => {
       waitingMove = null;
-      return post("/touch", { phase, ...move.point });
+      return post("/touch", { phase, points: move.points });
     });
     return;
   }
