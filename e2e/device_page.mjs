@@ -59,12 +59,17 @@ export class DevicePage {
       executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
       args: ["--no-sandbox"],
     });
-    const page = await browser.newPage({ viewport: { width: 1280, height: 1000 }, acceptDownloads: true });
-    const device = new DevicePage(browser, page, served);
-    await page.goto(served.url);
-    await page.waitForFunction(() => Number(document.getElementById("screen").dataset.frame) > 0);
-    await device.settle();
-    return device;
+    try {
+      const page = await browser.newPage({ viewport: { width: 1280, height: 1000 }, acceptDownloads: true });
+      const device = new DevicePage(browser, page, served);
+      await page.goto(served.url);
+      await page.waitForFunction(() => Number(document.getElementById("screen").dataset.frame) > 0);
+      await device.settle();
+      return device;
+    } catch (error) {
+      await browser.close();
+      throw error;
+    }
   }
 
   constructor(browser, page, served) {
@@ -107,11 +112,7 @@ export class DevicePage {
     await sleep(50);
     for (;;) {
       const state = await this.get("/state");
-      const latest = await this.page.evaluate(async () => {
-        const response = await fetch("/frame");
-        return Number(response.headers.get("X-Frame"));
-      });
-      if (state.settled && (await this.frame()) >= latest) {
+      if (state.settled && (await this.frame()) >= state.frame) {
         return;
       }
       if (Date.now() > deadline) {

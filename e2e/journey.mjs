@@ -61,10 +61,11 @@ function rawRequest(port, headers, method = "GET", path = "/state", body = undef
 }
 
 const served = await Served.start(binary);
-const device = await DevicePage.open(served);
+let device = null;
 const rootTitle = async () => (await device.screen()).page.title;
 
 try {
+  device = await DevicePage.open(served);
   await step("the page shows the phone at its scale with the set-up screen over the root list", async () => {
     const box = await device.page.locator("#screen").boundingBox();
     assert.equal(Math.round(box.width), 320);
@@ -234,7 +235,7 @@ try {
     assert.equal((await rawRequest(served.port, {}, "GET", "/state")).status, 200, "the server still answers");
   });
 } finally {
-  await device.close();
+  await device?.close();
   const code = await served.stop();
   if (code !== 0) {
     failed += 1;

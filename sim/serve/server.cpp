@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -81,6 +82,13 @@ Server::~Server()
 
 std::optional<std::string> Server::start(std::ostream& err)
 {
+    // The library's default shares the port with any other socket that asks (SO_REUSEPORT), which
+    // would let another program take over the device's requests; only a port left in TIME_WAIT by
+    // an earlier run may be taken again.
+    m_http->set_socket_options([](socket_t socket) {
+        int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     int wanted = m_options.serve ? m_options.serve->port : ServeOptions::kDefaultPort;
     m_port = wanted == 0 ? m_http->bind_to_any_port(kLoopback) : (m_http->bind_to_port(kLoopback, wanted) ? wanted : -1);
     if (m_port <= 0) {

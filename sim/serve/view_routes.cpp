@@ -81,6 +81,7 @@ void addViewRoutes(httplib::Server& server, DeviceThread& device, const FrameSto
     server.Get("/state", [&device](const httplib::Request&, httplib::Response& response) {
         auto state = device.call(Screen::Still, [](DeviceSession& session) { return session.state(); });
         state["settled"] = device.isSettled();
+        state["frame"] = device.frameNumber();
         replyJson(response, state);
     });
     server.Get("/screen", described(device, [](DeviceSession& session) { return session.screen(); }));
