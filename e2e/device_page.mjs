@@ -62,6 +62,12 @@ export class DevicePage {
     try {
       const page = await browser.newPage({ viewport: { width: 1280, height: 1000 }, acceptDownloads: true });
       const device = new DevicePage(browser, page, served);
+      // A refused action is a fault of the suite or of the server: it shows in the log.
+      page.on("response", async (response) => {
+        if (response.request().method() === "POST" && !response.ok()) {
+          console.log(`# ${response.status()} for ${response.request().postData()}: ${await response.text()}`);
+        }
+      });
       await page.goto(served.url);
       await page.waitForFunction(() => Number(document.getElementById("screen").dataset.frame) > 0);
       await device.settle();

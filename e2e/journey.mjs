@@ -174,8 +174,11 @@ try {
     await device.drag(grip, { x: grip.x, y: place.y + place.height / 2 });
     await device.tap("Done");
     const stores = await device.stores();
-    const order = stores.position.order ?? JSON.stringify(stores.position);
-    assert.ok(JSON.stringify(order).indexOf("Notification Center") < JSON.stringify(order).indexOf("Wi-Fi"), JSON.stringify(stores.position));
+    // The order is kept by identifier, place by place: Wi-Fi now stands below Carrier, in the place
+    // Notification Center had.
+    const order = Object.keys(stores.position).sort((a, b) => a - b).map((place) => stores.position[place]);
+    assert.ok(order.indexOf("WIFI") > order.indexOf("CARRIER"), JSON.stringify(order));
+    assert.equal(order[order.indexOf("WIFI") + 1], "NOTIFICATIONS_ID");
     await panelShows(device, stores);
   });
 

@@ -126,6 +126,8 @@ screen.addEventListener("pointerdown", (event) => {
     return;
   }
   event.preventDefault();
+  // Keys typed after touching the device go to the device, not to the panel's last field.
+  document.activeElement?.blur();
   screen.setPointerCapture(event.pointerId);
   fingerDown = true;
   touch("down", screenPoint(event));
