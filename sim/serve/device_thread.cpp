@@ -8,8 +8,6 @@ namespace sim::serve {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr auto kFrameInterval = std::chrono::microseconds(16667);
 // A command's second of device time, in frames.
 constexpr int kSettleFrames = 60;
@@ -35,6 +33,12 @@ DeviceThread::~DeviceThread()
 std::optional<std::string> DeviceThread::start()
 {
     return call(Screen::Moves, [](DeviceSession& session) { return session.start(); });
+}
+
+bool DeviceThread::isSettled()
+{
+    return call(Screen::Still,
+                [this](DeviceSession& session) { return m_settleFrames == 0 && !session.isTouching(); });
 }
 
 void DeviceThread::post(std::function<void()> work)
@@ -63,7 +67,7 @@ void DeviceThread::afterWork(Screen screen)
     if (screen == Screen::Moves) {
         publishIfChanged();
         m_settleFrames = kSettleFrames;
-        m_settled = false;
+        m_nextTick = Clock::now() + kFrameInterval;
     }
 }
 
@@ -85,11 +89,10 @@ void DeviceThread::tick()
     }
 }
 
-// Work posted while the clock ticks runs at once; its touches move the clock a frame each, so a tick
-// comes only after a frame's time without work.
+// Work posted while the clock ticks runs at once; touches move the clock a frame each, so a tick
+// comes only after a frame's time without one. Work that only looks leaves the ticks as they were.
 void DeviceThread::loop()
 {
-    auto nextTick = Clock::now();
     while (true) {
         std::function<void()> work;
         {
@@ -97,7 +100,7 @@ void DeviceThread::loop()
             auto ready = [&] { return m_stopping || !m_tasks.empty(); };
             bool ticking = m_session->hasDevice() && (m_settleFrames > 0 || m_session->isTouching());
             if (ticking) {
-                m_wake.wait_until(lock, nextTick, ready);
+                m_wake.wait_until(lock, m_nextTick, ready);
             } else {
                 m_wake.wait(lock, ready);
             }
@@ -113,9 +116,8 @@ void DeviceThread::loop()
             work();
         } else {
             tick();
+            m_nextTick = Clock::now() + kFrameInterval;
         }
-        m_settled = m_settleFrames == 0 && !m_session->isTouching();
-        nextTick = Clock::now() + kFrameInterval;
     }
     // The device goes down on the thread it lived on.
     m_session.reset();

@@ -3,7 +3,7 @@
 #include "sim/serve/device_session.h"
 #include "sim/serve/frame_store.h"
 
-#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -58,7 +58,7 @@ public:
     // The number of the latest frame published.
     std::uint64_t frameNumber() const { return m_frames.latest().number; }
     // No finger is down and the second after the last action has passed: the screen is still.
-    bool isSettled() const { return m_settled; }
+    bool isSettled();
 
 private:
     void post(std::function<void()> work);
@@ -70,8 +70,9 @@ private:
     std::unique_ptr<DeviceSession> m_session;
     FrameStore& m_frames;
     std::vector<std::uint8_t> m_shown;
+    using Clock = std::chrono::steady_clock;
     int m_settleFrames = 0;
-    std::atomic<bool> m_settled = false;
+    Clock::time_point m_nextTick = Clock::now();
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
