@@ -10,6 +10,7 @@ namespace {
 
 using enum DeviceTime;
 using enum ScreenAfter;
+using enum FileArgument;
 
 const std::array kCommands{
     Command{"show", "", "print the screen as text", grammar::nothing, commands::show},
@@ -40,7 +41,8 @@ const std::array kCommands{
             OneSecond, Print},
     Command{"language", "CODE", "change the system's preferred language", grammar::languageCode, commands::language,
             OneSecond, Print},
-    Command{"screenshot", "FILE", "write the screen as a PNG at device scale", grammar::text, commands::screenshot},
+    Command{"screenshot", "FILE", "write the screen as a PNG at device scale", grammar::text, commands::screenshot,
+            OneSecond, Skip, Named},
     Command{"expect", "TEXT", "fail unless the screen shows TEXT", grammar::text, commands::expect},
     Command{"expect-not", "TEXT", "fail if the screen shows TEXT", grammar::text, commands::expectNot},
     Command{"echo", "[TEXT]", "print TEXT", grammar::optionalText, commands::echo},

@@ -14,6 +14,8 @@ class Simulator;
 enum class DeviceTime { OneSecond, OwnWait };
 // Whether the interactive prompt prints the screen after the command.
 enum class ScreenAfter { Print, Skip };
+// Whether the command reads or writes a file its line names; the web console runs none of those.
+enum class FileArgument { None, Named };
 
 using CommandHandler = CommandResult (*)(Simulator& simulator, const Arguments& arguments);
 
@@ -25,6 +27,7 @@ struct Command {
     CommandHandler run;
     DeviceTime time = DeviceTime::OneSecond;
     ScreenAfter screenAfter = ScreenAfter::Skip;
+    FileArgument file = FileArgument::None;
 };
 
 std::span<const Command> commandTable();

@@ -2,6 +2,7 @@
 #include "sim/interactive.h"
 #include "sim/options.h"
 #include "sim/script_runner.h"
+#include "sim/serve/server.h"
 
 #include <unistd.h>
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv)
         return *status;
     }
     const auto& options = std::get<sim::Options>(parsed);
+    if (options.serve) {
+        return sim::serve::serve(options, sim::dataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+                                 std::cout, std::cerr);
+    }
 
     std::optional<sim::Script> script;
     if (options.commands || options.script) {

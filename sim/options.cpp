@@ -47,13 +47,26 @@ std::variant<Options, int> parseOptions(int argc, const char* const* argv, std::
     auto* commands
         = app.add_option("-c", options.commands, "run the commands in TEXT (one per line, or separated by ;)")
               ->option_text("TEXT");
-    app.add_option("SCRIPT", options.script, "run the commands in a file; - reads standard input")
-        ->option_text(" ")
-        ->excludes(commands);
+    auto* script = app.add_option("SCRIPT", options.script, "run the commands in a file; - reads standard input")
+                       ->option_text(" ")
+                       ->excludes(commands);
+    ServeOptions serve;
+    auto* server = app.add_subcommand("serve", "show the device in a web page at http://127.0.0.1:PORT/");
+    server->add_option("--port", serve.port, "the port to listen on; 0 picks a free one")
+        ->option_text("N")
+        ->default_val(ServeOptions::kDefaultPort)
+        ->check(CLI::Range(0, 65535));
+    // The device options may come after the subcommand too.
+    server->fallthrough();
+    server->excludes(commands);
+    server->excludes(script);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error, out, err) == 0 ? 0 : 2;
+    }
+    if (server->parsed()) {
+        options.serve = serve;
     }
     return options;
 }
