@@ -56,7 +56,7 @@ void DeviceThread::publishIfChanged()
     if (picture.rgba == m_shown) {
         return;
     }
-    if (auto png = device::graphics::encodePng(picture)) {
+    if (auto png = device::graphics::encodePng(picture, device::graphics::PngCompression::Fastest)) {
         m_frames.publish(std::move(*png));
         m_shown = std::move(picture.rgba);
     }
