@@ -14,7 +14,7 @@ std::vector<std::string> entriesShownTwice(device::preferences::PSListController
             continue;
         }
         if (!seen.insert(*key).second) {
-            twice.push_back(*key);
+            twice.push_back(entry->name().value_or(*key));
         }
     }
     return twice;

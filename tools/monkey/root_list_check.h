@@ -7,8 +7,8 @@
 
 namespace monkey {
 
-// The entries the root list holds more than once, by identifier (by name when it has none);
-// dividers and group cells are no entries.
+// The names of the entries the root list holds more than once, told apart by identifier (by name
+// when they have none); dividers and group cells are no entries.
 std::vector<std::string> entriesShownTwice(device::preferences::PSListController& rootList);
 
 }  // namespace monkey
