@@ -176,7 +176,7 @@ constexpr std::string_view kSwitchOn = "switch on ";
 std::deque<std::string> plan(Random& random)
 {
     std::string on = std::string(kSwitchOn) + "Enabled";
-    switch (random.below(4)) {
+    switch (random.below(5)) {
     case 0: {
         std::string tag = random.pick(std::vector<std::string>{"Work", "Play", "Zeta"});
         return {"tap Velmora", on, "tap Tags", "tap Add Tag", "tap Name", "type " + tag, "tap return", "tap Icon",
@@ -189,7 +189,14 @@ std::deque<std::string> plan(Random& random)
                 "type " + code, std::string(kSwitchOn) + "Enabled", "type " + code, "back",
                 "toggle " + random.pick(kEntries), "back", "back", "back", "tap " + random.pick(kEntries)};
     }
-    case 2:
+    case 2: {
+        std::string tag = random.pick(std::vector<std::string>{"Work", "Play", "Zeta"});
+        return {"tap " + tag, "tap Edit", "tap Add Entries", "toggle " + random.pick(kEntries),
+                "toggle " + random.pick(kEntries), "tap Done", "tap Edit", "tap Reorder & Remove",
+                "drag " + random.pick(kEntries) + " to " + random.pick(kEntries), "delete " + random.pick(kEntries),
+                "tap Done", "back"};
+    }
+    case 3:
         return {"tap Velmora", on, "tap General", "tap Advanced", std::string(kSwitchOn) + "Swipe Actions", "back",
                 "back", "back", "swipe " + random.pick(kEntries) + " left", "tap More"};
     default:
