@@ -54,7 +54,7 @@ TEST(MonkeyBinary, RefusesBadOptionsWithOneMessageAndExit2)
     }
 }
 
-TEST(MonkeyBinary, AShortRunOnBothProfilesHoldsEveryCheckAndWritesOnlyInTheDeviceRoots)
+TEST(MonkeyBinary, AShortRunOnBothProfilesHoldsEveryCheckWritesOnlyInTheDeviceRootsAndReplays)
 {
     TempRoot folder;
     auto run = runMonkey(folder, {"--seed", "7", "--steps", "300", "--device", "both", "--root",
@@ -64,6 +64,20 @@ TEST(MonkeyBinary, AShortRunOnBothProfilesHoldsEveryCheckAndWritesOnlyInTheDevic
     EXPECT_THAT(run.out, HasSubstr("Velmora's places reached: "));
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "run/phone/var/mobile/Library/Preferences"));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "run/outside"));
+
+    // Each profile's steps replay in velmora-sim, to the same stores.
+    auto replay = testing_support::runProgram(VELMORA_SIM_PATH, folder,
+                                              {"--device", "tablet", "--reset", "--root",
+                                               (folder.path() / "replay").string(),
+                                               (folder.path() / "run/tablet.sim").string()});
+    ASSERT_EQ(replay.exit, 0) << replay.err;
+    auto prefs = [&folder](const std::string& root) {
+        return testing_support::runProgram(VELMORA_SIM_PATH, folder,
+                                           {"--device", "tablet", "--root", (folder.path() / root).string(), "-c",
+                                            "prefs"})
+            .out;
+    };
+    EXPECT_EQ(prefs("replay"), prefs("run/tablet"));
 }
 
 TEST(MonkeyBinary, TheSameSeedTakesTheSameSteps)

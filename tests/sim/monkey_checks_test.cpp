@@ -70,7 +70,8 @@ TEST(MonkeyRootListCheck, NamesAnEntryListedTwiceButNotARepeatedGroup)
     entries.push_back(device::preferences::PSSpecifier::groupSpecifierWithName("Twice"));
     EXPECT_THAT(monkey::entriesShownTwice(*phone.root()), ElementsAre());
 
-    auto notes = std::find_if(entries.begin(), entries.end(), [](const auto& entry) { return entry->name() == "Notes"; });
+    auto notes = std::find_if(entries.begin(), entries.end(),
+                              [](const auto& entry) { return entry->name() == "Notes"; });
     ASSERT_NE(notes, entries.end());
     entries.push_back(*notes);
     EXPECT_THAT(monkey::entriesShownTwice(*phone.root()), ElementsAre("Notes"));

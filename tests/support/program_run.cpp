@@ -31,8 +31,9 @@ ProgramRun runProgram(const std::string& program, const TempRoot& folder, const 
     for (const auto& argument : arguments) {
         command += " " + shellQuoted(argument);
     }
-    command += " <" + shellQuoted((folder.path() / "stdin.txt").string()) + " >"
-               + shellQuoted((folder.path() / "out.txt").string()) + " 2>" + shellQuoted((folder.path() / "err.txt").string());
+    command += " <" + shellQuoted((folder.path() / "stdin.txt").string())
+               + " >" + shellQuoted((folder.path() / "out.txt").string())
+               + " 2>" + shellQuoted((folder.path() / "err.txt").string());
     int status = std::system(command.c_str());
     ProgramRun run;
     run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

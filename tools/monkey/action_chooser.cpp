@@ -34,7 +34,10 @@ Action tapSomething(const ScreenDescription& screen, Random& random)
     }
     const TapTarget& target = random.pick(targets);
     std::string command = "tap " + quoted(target.text);
-    return line(ActionKind::Touch, target.occurrence > 1 ? command + " #" + std::to_string(target.occurrence) : command);
+    if (target.occurrence > 1) {
+        command += " #" + std::to_string(target.occurrence);
+    }
+    return line(ActionKind::Touch, command);
 }
 
 Action tapPoint(const ScreenDescription& screen, Random& random)
@@ -47,7 +50,9 @@ Action tapPoint(const ScreenDescription& screen, Random& random)
 
 Action onLockScreen(const ScreenDescription& screen, const ChoiceHints& hints, Random& random)
 {
-    auto keypad = [](char digit) { return Action{ActionKind::Keypad, "tap " + std::string(1, digit), std::string(1, digit)}; };
+    auto keypad = [](char digit) {
+        return Action{ActionKind::Keypad, "tap " + std::string(1, digit), std::string(1, digit)};
+    };
     std::size_t roll = random.below(100);
     if (roll < 70 && hints.passcodeKey) {
         return keypad(*hints.passcodeKey);

@@ -82,7 +82,7 @@ void Coverage::record(device::settings::SettingsApp& app, const device::render::
     if (screen.sheet) {
         ++m_visits["sheet over " + page];
     }
-    const device::render::PageDescription& front = screen.modal && screen.modal->page ? *screen.modal->page : screen.page;
+    const auto& front = screen.modal && screen.modal->page ? *screen.modal->page : screen.page;
     if (front.editing) {
         ++m_visits["editing " + page];
     }

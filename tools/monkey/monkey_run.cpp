@@ -51,6 +51,9 @@ public:
         m_out << "velmora-monkey: seed " << m_options.seed << ", " << m_options.steps << " steps, every check held ("
               << m_missed << " aimed at nothing, " << seconds << " s)\n";
         m_coverage.report(m_out);
+        if (m_options.folder) {
+            writeTranscripts();
+        }
         return 0;
     }
 
@@ -94,9 +97,11 @@ private:
             if (!action.switchTo.empty()) {
                 boot(action.switchTo);
             } else {
-                m_transcripts[m_session->profile()].push_back(action.line);
                 auto result = m_session->run(action.line);
-                if (result.status != sim::Status::Ok) {
+                // velmora-sim stops at a line that aims at nothing; such a line changed nothing.
+                bool missed = result.status != sim::Status::Ok;
+                m_transcripts[m_session->profile()].push_back(missed ? "# missed: " + action.line : action.line);
+                if (missed) {
                     ++m_missed;
                     if (m_options.verbose) {
                         m_out << "  (" << result.message << ")\n";
@@ -140,22 +145,30 @@ private:
         }
     }
 
+    void writeTranscripts()
+    {
+        for (const auto& [profile, lines] : m_transcripts) {
+            std::ofstream transcript(m_sandbox.folder() / (profile + ".sim"));
+            for (const auto& line : lines) {
+                transcript << line << "\n";
+            }
+        }
+    }
+
     void reportFault(long step, const std::string& fault)
     {
         m_sandbox.keep();
+        writeTranscripts();
         std::string profile = m_session->profile();
         auto script = m_sandbox.folder() / (profile + ".sim");
-        std::ofstream transcript(script);
-        for (const auto& line : m_transcripts[profile]) {
-            transcript << line << "\n";
-        }
         m_err << "velmora-monkey: seed " << m_options.seed << ", step " << step << " on the " << profile << ": "
               << fault << "\nthe last steps:\n";
         for (const auto& taken : m_recent) {
             m_err << "  " << taken.number << " " << taken.profile << ": " << taken.line << "\n";
         }
-        m_err << "the " << profile << "'s whole run is " << script.string() << "; replay it with\n  velmora-sim --device "
-              << profile << " --reset --root <new folder> " << script.string() << "\n";
+        m_err << "the " << profile << "'s whole run is " << script.string()
+              << "; replay it with\n  velmora-sim --device " << profile << " --reset --root <new folder> "
+              << script.string() << "\n";
     }
 
     const Options& m_options;

@@ -19,7 +19,8 @@ std::string unusedFolder(const std::string& folder)
     if (!std::filesystem::is_directory(folder, error)) {
         return folder + " is not a folder";
     }
-    return std::filesystem::is_empty(folder, error) && !error ? "" : folder + " is not empty: give a new or empty folder";
+    bool empty = std::filesystem::is_empty(folder, error) && !error;
+    return empty ? "" : folder + " is not empty: give a new or empty folder";
 }
 
 }  // namespace
@@ -39,8 +40,8 @@ std::variant<Options, int> parseOptions(int argc, const char* const* argv, std::
     app.add_option("--device", device, "phone (the default), tablet, or both (moving between them)")
         ->check(CLI::IsMember({"phone", "tablet", "both"}));
     app.add_option("--root", options.folder,
-                   "a new or empty folder for the device roots, kept afterwards (default: a temporary folder, "
-                   "removed unless a check fails)")
+                   "a new or empty folder for the device roots, kept afterwards with each profile's steps as a "
+                   "velmora-sim script (default: a temporary folder, removed unless a check fails)")
         ->option_text("DIR")
         ->check(unusedFolder);
     app.add_flag("--verbose", options.verbose, "print every step");

@@ -37,7 +37,8 @@ void addStack(const device::uikit::UINavigationController* navigation,
               std::vector<std::shared_ptr<device::uikit::UIViewController>>& controllers)
 {
     if (navigation) {
-        controllers.insert(controllers.end(), navigation->viewControllers().begin(), navigation->viewControllers().end());
+        const auto& stack = navigation->viewControllers();
+        controllers.insert(controllers.end(), stack.begin(), stack.end());
     }
 }
 

@@ -16,7 +16,10 @@ public:
     // A number in [0, count); count must be positive.
     std::size_t below(std::size_t count) { return static_cast<std::size_t>(m_engine() % count); }
     bool percent(unsigned chance) { return below(100) < chance; }
-    long between(long low, long high) { return low + static_cast<long>(below(static_cast<std::size_t>(high - low + 1))); }
+    long between(long low, long high)
+    {
+        return low + static_cast<long>(below(static_cast<std::size_t>(high - low + 1)));
+    }
 
     template <typename T>
     const T& pick(const std::vector<T>& items)

@@ -13,9 +13,10 @@ constexpr const char* kOutside = "outside";
 
 std::filesystem::path freshTemporaryFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-monkey-XXXXXX").string();
+    auto temporary = std::filesystem::temp_directory_path();
+    std::string pattern = (temporary / "velmora-monkey-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot create a temporary folder in " + std::filesystem::temp_directory_path().string());
+        throw std::runtime_error("cannot create a temporary folder in " + temporary.string());
     }
     return pattern;
 }
@@ -60,7 +61,7 @@ std::vector<std::string> Sandbox::writtenOutside() const
     std::vector<std::string> written;
     for (const auto& item : std::filesystem::directory_iterator(m_folder)) {
         auto name = item.path().filename().string();
-        if (name != kOutside && name != "phone" && name != "tablet") {
+        if (name != kOutside && name != "phone" && name != "tablet" && !name.ends_with(".sim")) {
             written.push_back(name);
         }
     }
