@@ -12,15 +12,17 @@ namespace monkey {
 
 namespace {
 
-// Velmora's pages by class: its pane and the pane's subpages, the root list's tag folders, their
-// arranging, the arrange table and the tag chooser; and what shows over them.
+// Velmora's places: its pane and the pane's subpages by class; the root list's tag folders, their
+// arranging sheet, the root list's arrange mode and sort sheet, the tag chooser, the swipe buttons,
+// the lock screen and the passcode prompts.
 constexpr std::array<std::string_view, 27> kVelmoraPlaces{
     "VelmoraController", "GeneralsController", "advancedController", "TagsController", "addTagController",
     "FolderTagController", "IconController", "ThemeController", "Theme", "infoController", "ChangeLogController",
     "userGuideController", "softwareupdateController", "AboutUs", "worksController", "passwordController",
-    "protectionController", "allSpecifiersController", "TagFolder", "Editable", "lock screen",
-    "swipe buttons on PrefsListController", "editing PrefsListController", "sheet over PrefsListController",
-    "alert over addTagController", "page presented over PrefsListController", "presented over passwordController",
+    "protectionController", "allSpecifiersController", "TagFolder", "editing page presented over TagFolder",
+    "lock screen", "swipe buttons on PrefsListController", "editing PrefsListController",
+    "sheet over PrefsListController", "alert over addTagController", "page presented over PrefsListController",
+    "presented over passwordController",
 };
 
 std::string className(const device::uikit::UIViewController* controller)
