@@ -19,7 +19,7 @@ constexpr std::array<std::string_view, 27> kVelmoraPlaces{
     "VelmoraController", "GeneralsController", "advancedController", "TagsController", "addTagController",
     "FolderTagController", "IconController", "ThemeController", "Theme", "infoController", "ChangeLogController",
     "userGuideController", "softwareupdateController", "AboutUs", "worksController", "passwordController",
-    "protectionController", "allSpecifiersController", "TagFolder", "editing page presented over TagFolder",
+    "protectionController", "allSpecifiersController", "TagFolder", "arranging a tag folder",
     "lock screen", "swipe buttons on PrefsListController", "editing PrefsListController",
     "sheet over PrefsListController", "alert over addTagController", "page presented over PrefsListController",
     "presented over passwordController",
@@ -87,6 +87,10 @@ void Coverage::record(device::settings::SettingsApp& app, const device::render::
     const auto& front = screen.modal && screen.modal->page ? *screen.modal->page : screen.page;
     if (front.editing) {
         ++m_visits["editing " + page];
+        // In place on a phone, in a sheet of its own on a tablet.
+        if (page.ends_with("TagFolder")) {
+            ++m_visits["arranging a tag folder"];
+        }
     }
     if (hasSwipeButtons(front) || (screen.master && hasSwipeButtons(*screen.master))) {
         ++m_visits["swipe buttons on " + (screen.master ? className(controllers.master) : page)];
