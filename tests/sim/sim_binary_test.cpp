@@ -1,58 +1,26 @@
+#include "tests/support/program_run.h"
 #include "tests/support/temp_root.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 using testing::HasSubstr;
+using testing_support::contentsOf;
 using testing_support::TempRoot;
 
 namespace {
 
-struct BinaryRun {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
+using BinaryRun = testing_support::ProgramRun;
 
-std::string quoted(const std::string& text)
-{
-    std::string result = "'";
-    for (char c : text) {
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return result + "'";
-}
-
-std::string contentsOf(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs the real velmora-sim with its standard input, output and error in files of `folder`.
 BinaryRun runBinary(const TempRoot& folder, const std::vector<std::string>& arguments, const std::string& input = "",
                     const std::string& environment = "")
 {
-    std::ofstream(folder.path() / "stdin.txt") << input;
-    std::string command = environment + " " + quoted(VELMORA_SIM_PATH);
-    for (const auto& argument : arguments) {
-        command += " " + quoted(argument);
-    }
-    command += " <" + quoted((folder.path() / "stdin.txt").string()) + " >"
-               + quoted((folder.path() / "out.txt").string()) + " 2>" + quoted((folder.path() / "err.txt").string());
-    int status = std::system(command.c_str());
-    BinaryRun run;
-    run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = contentsOf(folder.path() / "out.txt");
-    run.err = contentsOf(folder.path() / "err.txt");
-    return run;
+    return testing_support::runProgram(VELMORA_SIM_PATH, folder, arguments, input, environment);
 }
 
 bool hasRowLabelled(const nlohmann::json& page, const std::string& label)
@@ -156,7 +124,7 @@ TEST(SimBinary, WithoutAScriptItReadsCommandsFromStandardInputOnTheDefaultRoot)
 {
     TempRoot folder;
     auto run = runBinary(folder, {"--no-library"}, "expect Nowhere\nwait 1\n",
-                         "XDG_DATA_HOME=" + quoted(folder.path().string()));
+                         "XDG_DATA_HOME=" + testing_support::shellQuoted(folder.path().string()));
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_THAT(run.err, HasSubstr("input, line 1: expect: the screen does not show \"Nowhere\""));
     EXPECT_THAT(run.out, HasSubstr("Settings"));
