@@ -47,7 +47,7 @@ device::settings::ProfileEntry entry(std::string cell, std::string label)
 // nine rows) and whose stores hold 100 tags of four members each.
 class LargeRootList {
 public:
-    explicit LargeRootList(bool storedOrder)
+    explicit LargeRootList(bool storedOrder) : m_storedOrder(storedOrder)
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmora-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) {
@@ -58,7 +58,7 @@ public:
         std::filesystem::create_directories(m_root / "Library/Application Support/Velmora/Languages");
         foundation::DeviceRoot::set(m_root);
         startPlatform();
-        writeStores(storedOrder);
+        writeStores();
         velmora::core::loadLibrary();
         m_controller = device::objc::create<device::settings::PrefsListController>();
     }
@@ -74,6 +74,12 @@ public:
     }
 
     void rebuild() { device::objc::msgSend<void>(m_controller.get(), "reloadSpecifiers"); }
+    // Rewrites the stores with a key of no consequence added or taken away, so none reads as it did.
+    void changeStores()
+    {
+        m_spareFlag = !m_spareFlag;
+        writeStores();
+    }
     std::size_t size() { return m_controller->specifiers().size(); }
 
 private:
@@ -100,7 +106,7 @@ private:
         device::settings::setRunningProfile(&m_profile);
     }
 
-    void writeStores(bool storedOrder)
+    void writeStores()
     {
         foundation::writeToFile(PlistDictionary{{"anim", "Animation"}, {"dividers", "Hide dividers"}},
                                 "/Library/Application Support/Velmora/Languages/en.plist");
@@ -108,14 +114,20 @@ private:
         PlistDictionary tags;
         for (int tag = 1; tag <= kTags; ++tag) {
             PlistDictionary record{{"Name", "Tag " + std::to_string(tag)}, {"Icon", "/nowhere.png"}};
+            if (m_spareFlag) {
+                record["Spare"] = true;
+            }
             for (int member = 0; member < kMembersPerTag; ++member) {
                 record[rowName(tag - 1, member)] = true;
             }
             tags[std::to_string(tag)] = record;
         }
         velmora::store::save(Store::Tag, tags);
-        if (storedOrder) {
+        if (m_storedOrder) {
             PlistDictionary order;
+            if (m_spareFlag) {
+                order["Spare"] = true;
+            }
             int place = 0;
             for (int section = kSections - 1; section >= 0; --section) {
                 for (int row = kRowsPerSection - 1; row >= 0; --row) {
@@ -126,15 +138,22 @@ private:
         }
     }
 
+    bool m_storedOrder;
+    bool m_spareFlag = false;
     std::filesystem::path m_root;
     device::settings::DeviceProfile m_profile;
     std::shared_ptr<device::settings::PrefsListController> m_controller;
 };
 
-void rebuildLargeRootList(benchmark::State& state, bool storedOrder)
+void rebuildLargeRootList(benchmark::State& state, bool storedOrder, bool storesChange = false)
 {
     LargeRootList list(storedOrder);
     for (auto _ : state) {
+        if (storesChange) {
+            state.PauseTiming();
+            list.changeStores();
+            state.ResumeTiming();
+        }
         list.rebuild();
     }
     state.counters["entries"] = static_cast<double>(list.size());
@@ -150,8 +169,15 @@ void BM_RebuildWithTagsAndStoredOrder(benchmark::State& state)
     rebuildLargeRootList(state, true);
 }
 
+// The stores change before every rebuild, so each is parsed afresh rather than recognised.
+void BM_RebuildWithTagsAndStoredOrderAfterAChange(benchmark::State& state)
+{
+    rebuildLargeRootList(state, true, true);
+}
+
 BENCHMARK(BM_RebuildWithTags)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildWithTagsAndStoredOrder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildWithTagsAndStoredOrderAfterAChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -37,10 +37,17 @@ using PlistPtr = std::unique_ptr<void, PlistFree>;
 // could be read two ways (attributes or a '/' out of place on a container tag, a '>' that a quote
 // might hide, a '<' inside a tag, an internal DTD subset) is rejected, so that the count can never
 // fall short of libplist's.
-bool tagQuotesAreUnambiguous(std::string_view tag)
+bool tagIsUnambiguous(std::string_view tag)
 {
-    auto doubles = std::count(tag.begin(), tag.end(), '"');
-    auto singles = std::count(tag.begin(), tag.end(), '\'');
+    std::size_t doubles = 0;
+    std::size_t singles = 0;
+    for (char c : tag) {
+        if (c == '<') {
+            return false;
+        }
+        doubles += c == '"';
+        singles += c == '\'';
+    }
     return (doubles == 0 || singles == 0) && doubles % 2 == 0 && singles % 2 == 0;
 }
 
@@ -63,7 +70,8 @@ bool xmlNestingWithinLimit(std::string_view text)
     while ((pos = text.find('<', pos)) != std::string_view::npos) {
         std::string_view rest = text.substr(pos);
         bool skipped = false;
-        for (const auto& [opener, terminator] : kSkipped) {
+        bool special = rest.size() > 1 && (rest[1] == '!' || rest[1] == '?');
+        for (const auto& [opener, terminator] : special ? std::span(kSkipped) : std::span<const Skipped>()) {
             if (rest.starts_with(opener)) {
                 auto end = text.find(terminator, pos + opener.size());
                 if (end == std::string_view::npos) {
@@ -83,7 +91,7 @@ bool xmlNestingWithinLimit(std::string_view text)
         }
         std::string_view tag = text.substr(pos + 1, end - pos - 1);
         pos = end + 1;
-        if (tag.find('<') != std::string_view::npos || !tagQuotesAreUnambiguous(tag)) {
+        if (!tagIsUnambiguous(tag)) {
             return false;
         }
         if (tag.starts_with('!')) {
@@ -386,7 +394,8 @@ std::optional<PlistValue> fromNode(plist_t node)
             }
             auto value = fromNode(item);
             if (value && key) {
-                dictionary.insert_or_assign(key, std::move(*value));
+                // Stores are written with their keys in order, so each key usually belongs last.
+                dictionary.insert_or_assign(dictionary.end(), key, std::move(*value));
             } else {
                 complete = false;
             }

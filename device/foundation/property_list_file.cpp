@@ -2,6 +2,7 @@
 
 #include "device/foundation/file_manager.h"
 #include "device/foundation/plist_serialization.h"
+#include "device/foundation/recent_property_lists.h"
 
 namespace device::foundation {
 
@@ -11,7 +12,7 @@ std::optional<PlistValue> propertyListWithContentsOfFile(std::string_view path)
     if (!contents) {
         return std::nullopt;
     }
-    return parsePlist(std::span(reinterpret_cast<const std::uint8_t*>(contents->data()), contents->size()));
+    return RecentPropertyLists::shared().parse(path, std::move(*contents));
 }
 
 std::optional<PlistDictionary> dictionaryWithContentsOfFile(std::string_view path)

@@ -19,11 +19,32 @@ SpecifierList& PSListController::currentList()
     if (!m_specifiers) {
         m_specifiers.emplace();
     }
+    settledList();
+    return *m_specifiers;
+}
+
+const SpecifierList* PSListController::settledList() const
+{
+    if (m_removals.active()) {
+        m_removals.apply(*m_specifiers);
+    }
+    return m_specifiers ? &*m_specifiers : nullptr;
+}
+
+SpecifierList& PSListController::listForEdit()
+{
+    if (!m_specifiers) {
+        m_specifiers.emplace();
+    }
+    if (!m_removals.active()) {
+        m_removals.start(*m_specifiers);
+    }
     return *m_specifiers;
 }
 
 void PSListController::setSpecifiers(SpecifierList specifiers)
 {
+    m_removals.discard();
     m_specifiers = std::move(specifiers);
     listChanged();
 }
@@ -38,6 +59,7 @@ void PSListController::listChanged()
 void PSListController::reloadSpecifiers()
 {
     auto keepAlive = retained<PSListController>();
+    m_removals.discard();
     m_specifiers.reset();
     specifiers();
     listChanged();
@@ -53,8 +75,9 @@ void PSListController::addSpecifierAnimated(std::shared_ptr<PSSpecifier> specifi
     if (!specifier) {
         return;
     }
-    auto& list = currentList();
-    std::erase(list, specifier);
+    auto& list = listForEdit();
+    m_removals.removeAll(specifier.get());
+    m_removals.appended(specifier.get());
     list.push_back(std::move(specifier));
     listChanged();
 }
@@ -73,10 +96,8 @@ void PSListController::insertSpecifierAtIndexAnimated(std::shared_ptr<PSSpecifie
 
 void PSListController::removeSpecifierAnimated(const PSSpecifier* specifier, bool)
 {
-    auto& list = currentList();
-    auto found = std::find_if(list.begin(), list.end(), [specifier](const auto& s) { return s.get() == specifier; });
-    if (found != list.end()) {
-        list.erase(found);
+    listForEdit();
+    if (m_removals.removeFirst(specifier)) {
         listChanged();
     }
 }
@@ -90,10 +111,10 @@ void PSListController::removeSpecifierAtIndexAnimated(long index, bool animated)
 
 void PSListController::removeContiguousSpecifiersAnimated(const SpecifierList& specifiers, bool)
 {
-    auto& list = currentList();
-    std::erase_if(list, [&specifiers](const auto& s) {
-        return std::find(specifiers.begin(), specifiers.end(), s) != specifiers.end();
-    });
+    listForEdit();
+    for (const auto& specifier : specifiers) {
+        m_removals.removeAll(specifier.get());
+    }
     listChanged();
 }
 
@@ -106,10 +127,11 @@ void PSListController::reloadSpecifier(const PSSpecifier*)
 // table keeps what it shows, even where that no longer matches its getters.
 void PSListController::reloadSpecifierAtIndex(long index)
 {
-    if (!isViewLoaded() || !m_specifiers || index < 0 || index >= static_cast<long>(m_specifiers->size())) {
+    const SpecifierList* list = settledList();
+    if (!isViewLoaded() || !list || index < 0 || index >= static_cast<long>(list->size())) {
         return;
     }
-    auto entry = (*m_specifiers)[static_cast<std::size_t>(index)];
+    auto entry = (*list)[static_cast<std::size_t>(index)];
     auto ranges = sections();
     for (std::size_t s = 0; s < ranges.size(); ++s) {
         const SectionRange& range = ranges[s];
@@ -127,26 +149,27 @@ void PSListController::reloadSpecifierAtIndex(long index)
 
 long PSListController::indexOfSpecifier(const PSSpecifier* specifier) const
 {
-    if (!m_specifiers) {
+    const SpecifierList* list = settledList();
+    if (!list) {
         return -1;
     }
-    auto found = std::find_if(m_specifiers->begin(), m_specifiers->end(),
-                              [specifier](const auto& s) { return s.get() == specifier; });
-    return found == m_specifiers->end() ? -1 : static_cast<long>(found - m_specifiers->begin());
+    auto found = std::find_if(list->begin(), list->end(), [specifier](const auto& s) { return s.get() == specifier; });
+    return found == list->end() ? -1 : static_cast<long>(found - list->begin());
 }
 
 std::shared_ptr<PSSpecifier> PSListController::specifierAtIndex(long index) const
 {
-    if (!m_specifiers || index < 0 || index >= static_cast<long>(m_specifiers->size())) {
+    const SpecifierList* list = settledList();
+    if (!list || index < 0 || index >= static_cast<long>(list->size())) {
         return nullptr;
     }
-    return (*m_specifiers)[static_cast<std::size_t>(index)];
+    return (*list)[static_cast<std::size_t>(index)];
 }
 
 std::shared_ptr<PSSpecifier> PSListController::specifierForID(const std::string& identifier) const
 {
-    if (m_specifiers) {
-        for (const auto& specifier : *m_specifiers) {
+    if (const SpecifierList* list = settledList()) {
+        for (const auto& specifier : *list) {
             if (specifier->identifier() == identifier) {
                 return specifier;
             }
@@ -158,10 +181,11 @@ std::shared_ptr<PSSpecifier> PSListController::specifierForID(const std::string&
 std::vector<PSListController::SectionRange> PSListController::sections() const
 {
     std::vector<SectionRange> result;
-    if (!m_specifiers) {
+    const SpecifierList* settled = settledList();
+    if (!settled) {
         return result;
     }
-    const auto& list = *m_specifiers;
+    const auto& list = *settled;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i]->isGroup()) {
             result.push_back({list[i], i + 1, 0});
@@ -185,7 +209,7 @@ std::shared_ptr<PSSpecifier> PSListController::specifierAtIndexPath(uikit::NSInd
     if (indexPath.row < 0 || indexPath.row >= static_cast<long>(range.rowCount)) {
         return nullptr;
     }
-    return (*m_specifiers)[range.firstRow + static_cast<std::size_t>(indexPath.row)];
+    return (*settledList())[range.firstRow + static_cast<std::size_t>(indexPath.row)];
 }
 
 long PSListController::numberOfGroups() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/preferences/deferred_removals.h"
 #include "device/preferences/specifier.h"
 #include "device/preferences/view_controller.h"
 #include "device/uikit/index_path.h"
@@ -20,6 +21,8 @@ public:
     static constexpr std::string_view className = "PSListController";
 
     // The list shown. A page builds its list here when it has none yet; this default starts empty.
+    // Removals are carried out when the list is next asked for, so a reference kept from before
+    // one still holds the removed entries.
     virtual SpecifierList& specifiers();
     bool hasSpecifiers() const { return m_specifiers.has_value(); }
     void setSpecifiers(SpecifierList specifiers);
@@ -84,9 +87,14 @@ private:
         std::size_t rowCount;
     };
     std::vector<SectionRange> sections() const;
+    // The list with every removal made so far carried out; null before the list is built.
+    const SpecifierList* settledList() const;
+    // The list for an append or removal, with its removals left counted.
+    SpecifierList& listForEdit();
     void openSpecifier(const std::shared_ptr<PSSpecifier>& specifier);
 
-    std::optional<SpecifierList> m_specifiers;
+    mutable std::optional<SpecifierList> m_specifiers;
+    mutable DeferredRemovals m_removals;
     std::map<long, std::shared_ptr<uikit::UIView>> m_headerCells;
 };
 

@@ -53,6 +53,23 @@ TEST_F(PropertyListFileTest, StoreRoundTripThroughAnXmlFile)
     EXPECT_EQ(dictionaryWithContentsOfFile(kStorePath), store);
 }
 
+TEST_F(PropertyListFileTest, AFileReadAgainShowsWhatItHoldsNow)
+{
+    ASSERT_TRUE(writeToFile(PlistDictionary{{"Mail", true}}, kStorePath));
+    EXPECT_EQ(dictionaryWithContentsOfFile(kStorePath), (PlistDictionary{{"Mail", true}}));
+    EXPECT_EQ(dictionaryWithContentsOfFile(kStorePath), (PlistDictionary{{"Mail", true}}));
+
+    std::string edited = readHostFile(kStorePath);
+    edited.replace(edited.find("Mail"), 4, "Maps");
+    writeHostFile(kStorePath, edited);
+    EXPECT_EQ(dictionaryWithContentsOfFile(kStorePath), (PlistDictionary{{"Maps", true}}));
+
+    writeHostFile(kStorePath, edited.substr(0, edited.size() / 2));
+    EXPECT_FALSE(dictionaryWithContentsOfFile(kStorePath));
+    fs::remove(m_root / kStorePath);
+    EXPECT_FALSE(dictionaryWithContentsOfFile(kStorePath));
+}
+
 TEST_F(PropertyListFileTest, RootTypeMustMatchTheReader)
 {
     ASSERT_TRUE(writeToFile(PlistArray{"a", "b"}, kStorePath));

@@ -50,6 +50,34 @@ TEST(ListControllerTest, AppendMovesAnEntryAlreadyInTheListAndRemoveIgnoresAbsen
     EXPECT_EQ(names(*page), (std::vector<std::string>{"B"}));
 }
 
+TEST(ListControllerTest, RemovalsAndAppendsInARowEndInTheOrderTheyWereMadeIn)
+{
+    BootedDevice phone("phone", Library::None);
+    phone.boot();
+    auto page = device::objc::create<PSListController>();
+    auto a = row("A"), b = row("B"), c = row("C"), d = row("D"), e = row("E");
+    page->setSpecifiers({a, b, a, c, d});
+
+    page->removeSpecifierAnimated(a.get(), false);
+    page->addSpecifierAnimated(c, false);
+    page->removeSpecifierAnimated(a.get(), false);
+    page->removeSpecifierAnimated(a.get(), false);
+    page->addSpecifierAnimated(a, false);
+    page->addSpecifierAnimated(e, false);
+    page->removeSpecifierAnimated(e.get(), false);
+    page->addSpecifierAnimated(e, false);
+    page->removeContiguousSpecifiersAnimated({d, b}, false);
+    page->addSpecifierAnimated(b, false);
+    EXPECT_EQ(page->indexOfSpecifier(e.get()), 2);
+    EXPECT_EQ(names(*page), (std::vector<std::string>{"C", "A", "E", "B"}));
+
+    page->removeContiguousSpecifiersAnimated(device::preferences::SpecifierList(page->specifiers()), false);
+    page->addSpecifierAnimated(d, false);
+    page->removeSpecifierAnimated(c.get(), false);
+    EXPECT_EQ(page->specifierAtIndex(0), d);
+    EXPECT_EQ(names(*page), (std::vector<std::string>{"D"}));
+}
+
 TEST(ListControllerTest, GroupEntriesOpenSectionsAndTheTableShowsThem)
 {
     BootedDevice phone("phone", Library::None);
