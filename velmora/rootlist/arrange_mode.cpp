@@ -133,7 +133,10 @@ void resetPos(objc::id self, objc::SEL)
     if (!root || !files.fileExistsAtPath(path) || !files.isDeletableFileAtPath(path)) {
         return;
     }
-    files.removeItemAtPath(path);
+    if (!files.removeItemAtPath(path)) {
+        pane::showNotSaved();
+        return;
+    }
     uikit::UIAlertView::initWithTitleMessageDelegateCancelButtonTitleOtherButtonTitles(
         core::Translator("resetted"), core::Translator("pos_res"), self, core::Translator("OK"))
         ->show();

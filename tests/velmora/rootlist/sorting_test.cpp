@@ -4,7 +4,14 @@
 #include "device/objc/message.h"
 #include "device/uikit/action_sheet.h"
 
+#include "device/foundation/file_manager.h"
+
 #include <gmock/gmock.h>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +23,41 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::Not;
+
+// A file that nobody, root included, may delete while this lives.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const std::filesystem::path& path) : m_fd(::open(path.c_str(), O_RDONLY))
+    {
+        m_set = m_fd >= 0 && setImmutable(true);
+    }
+    ~ImmutableFile()
+    {
+        if (m_set) {
+            setImmutable(false);
+        }
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    ImmutableFile(const ImmutableFile&) = delete;
+    ImmutableFile& operator=(const ImmutableFile&) = delete;
+    explicit operator bool() const { return m_set; }
+
+private:
+    bool setImmutable(bool on)
+    {
+        int flags = 0;
+        if (::ioctl(m_fd, FS_IOC_GETFLAGS, &flags) != 0) {
+            return false;
+        }
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        return ::ioctl(m_fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+
+    int m_fd;
+    bool m_set = false;
+};
 
 class PhoneSortTest : public ArrangeSimTest {
 protected:
@@ -102,6 +144,22 @@ TEST_F(SortStoreTest, AListWithoutRowsStoresAnEmptyOrderThatTheNextSheetOffersTo
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(sheet->destructiveButtonIndex(), 0);
     EXPECT_EQ(sheet->numberOfButtons(), 4);
+}
+
+// A reset that cannot take the stored order away says so, and the order stays as stored.
+TEST_F(PhoneSortTest, AResetThatCannotForgetTheOrderSaysSoAndKeepsIt)
+{
+    run("tap Edit\ntap Reset\ntap A->Z\n");
+    auto order = storedOrder();
+    ASSERT_FALSE(order.empty());
+    ImmutableFile pinned(*device::foundation::DeviceRoot::map(store::storePath(store::Store::Position)));
+    if (!pinned) {
+        GTEST_SKIP() << "this file system cannot make a file immutable";
+    }
+    auto dumps = run("tap Edit\ntap Reset\ntap Reset\ndump\n");
+    ASSERT_EQ(dumps.size(), 1u);
+    expectNotSaved(dumps[0]);
+    EXPECT_EQ(storedOrder(), order);
 }
 
 }  // namespace
