@@ -4,7 +4,7 @@
 
 namespace sim {
 
-int runScript(Simulator& simulator, const Script& script)
+int runScript(Simulator& simulator, const Script& script, std::string_view fileCommandsRefused)
 {
     std::vector<CommandLine> lines;
     for (const auto& statement : splitScript(script.text, script.source, script.separators)) {
@@ -13,7 +13,13 @@ int runScript(Simulator& simulator, const Script& script)
             simulator.err() << error->location.describe() << ": " << error->message << "\n";
             return static_cast<int>(Status::Error);
         }
-        lines.push_back(std::move(std::get<CommandLine>(read)));
+        auto& line = std::get<CommandLine>(read);
+        if (!fileCommandsRefused.empty() && line.command->file == FileArgument::Named) {
+            simulator.err() << line.location.describe() << ": " << line.command->name << ": "
+                            << fileCommandsRefused << "\n";
+            return static_cast<int>(Status::Error);
+        }
+        lines.push_back(std::move(line));
     }
     for (const auto& line : lines) {
         CommandResult result = simulator.run(*line.command, line.arguments);

@@ -4,6 +4,7 @@
 #include "sim/statement.h"
 
 #include <string>
+#include <string_view>
 
 namespace sim {
 
@@ -15,6 +16,7 @@ struct Script {
 
 // Reads the whole script first, so that a malformed line stops it before anything has run; then runs
 // its commands until one fails. Answers the exit status: 0, 1 for a failed expectation, 2 for an error.
-int runScript(Simulator& simulator, const Script& script);
+// With fileCommandsRefused, a command that names a file is an error for that reason, found while reading.
+int runScript(Simulator& simulator, const Script& script, std::string_view fileCommandsRefused = {});
 
 }  // namespace sim

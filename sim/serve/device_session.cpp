@@ -1,9 +1,9 @@
 #include "sim/serve/device_session.h"
 
-#include "sim/command_line.h"
 #include "sim/commands/commands.h"
 #include "sim/commands/screen_targets.h"
 #include "sim/device_boot.h"
+#include "sim/script_runner.h"
 
 #include "device/foundation/language_code.h"
 #include "device/foundation/run_loop.h"
@@ -166,32 +166,10 @@ ConsoleReply DeviceSession::run(const std::string& line)
     running();
     lift();
     takeOutput();
-    std::vector<CommandLine> commands;
-    for (const auto& statement : splitScript(line, "console", Separators::LinesAndSemicolons)) {
-        auto read = readCommandLine(statement);
-        if (auto* error = std::get_if<CommandLineError>(&read)) {
-            return {Status::Error, error->location.describe() + ": " + error->message + "\n"};
-        }
-        auto& command = std::get<CommandLine>(read);
-        if (command.command->file == FileArgument::Named) {
-            return {Status::Error, command.location.describe() + ": " + std::string(command.command->name)
-                                       + ": the web console reads and writes no files; the Screenshot button "
-                                         "saves a picture of the screen\n"};
-        }
-        commands.push_back(std::move(command));
-    }
-    ConsoleReply reply;
-    for (const auto& command : commands) {
-        CommandResult result = m_simulator->run(*command.command, command.arguments);
-        if (result.status != Status::Ok) {
-            m_output << command.location.describe() << ": " << command.command->name << ": " << result.message
-                     << "\n";
-            reply.status = result.status;
-            break;
-        }
-    }
-    reply.output = takeOutput();
-    return reply;
+    int status = runScript(*m_simulator, Script{"console", line, Separators::LinesAndSemicolons},
+                           "the web console reads and writes no files; the Screenshot button saves a picture "
+                           "of the screen");
+    return {static_cast<Status>(status), takeOutput()};
 }
 
 std::optional<std::string> DeviceSession::switchTo(const std::string& device)
