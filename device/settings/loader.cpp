@@ -16,12 +16,11 @@ enum class FilterVerdict { Load, Skip, Unreadable };
 
 FilterVerdict filterVerdict(const std::filesystem::path& library)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::path(library).replace_extension(".plist"), error)) {
+    std::string filterPath = std::string(kDynamicLibrariesFolder) + library.stem().string() + ".plist";
+    if (!foundation::FileManager::defaultManager().fileExistsAtPath(filterPath)) {
         return FilterVerdict::Load;
     }
-    auto root = foundation::dictionaryWithContentsOfFile(std::string(kDynamicLibrariesFolder) +
-                                                         library.stem().string() + ".plist");
+    auto root = foundation::dictionaryWithContentsOfFile(filterPath);
     if (!root) {
         return FilterVerdict::Unreadable;
     }
