@@ -10,6 +10,7 @@ import { chromium } from "playwright-core";
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Slow builds (sanitizers) take longer per frame; every wait is bounded by this.
+const TARGET_PATIENCE_MS = 3000;
 const PATIENCE_MS = 60000;
 
 export class Served {
@@ -135,12 +136,19 @@ export class DevicePage {
     return { x: box.x + (point.x * box.width) / state.width, y: box.y + (point.y * box.height) / state.height };
   }
 
+  // Waits a little for the target, as a person waits for an alert to finish closing before touching.
   async target(text, occurrence = 1) {
-    const found = (await this.get("/targets")).filter((target) => target.text === text);
-    if (found.length < occurrence) {
-      throw new Error(`nothing on screen shows "${text}"; the screen:\n${await this.screenText()}`);
+    const deadline = Date.now() + TARGET_PATIENCE_MS;
+    for (;;) {
+      const found = (await this.get("/targets")).filter((target) => target.text === text);
+      if (found.length >= occurrence) {
+        return found[occurrence - 1];
+      }
+      if (Date.now() > deadline) {
+        throw new Error(`nothing on screen shows "${text}"; the screen:\n${await this.screenText()}`);
+      }
+      await sleep(100);
     }
-    return found[occurrence - 1];
   }
 
   async click(point) {
